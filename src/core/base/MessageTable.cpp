@@ -1,0 +1,49 @@
+#include "base/MessageTable.h"
+
+#include "base/MessageTableData.h"
+
+namespace {
+
+const std::array<const char*, ButtonCaptionCount> BuiltInButtonCaptions = {
+    "Так", "Ні", "OK", "Скасувати", "Стоп", "Повторити", "Ignore", "All", "NoToAll", "YesToAll", "Help",
+};
+
+const std::array<const char*, DialogCaptionCount> BuiltInDialogCaptions = {
+    "Попередження", "Помилка", "Інформація", "Підтвердження", "",
+};
+
+template <std::size_t N> std::array<std::string, N> Strings(const std::array<const char*, N>& texts) {
+    std::array<std::string, N> result;
+    for (std::size_t i = 0; i < N; ++i)
+        result[i] = texts[i];
+    return result;
+}
+
+} // namespace
+
+std::array<std::string, MessageCount>& MessageTable() {
+    static std::array<std::string, MessageCount> table = Strings(BuiltInMessages);
+    return table;
+}
+
+std::array<std::string, ButtonCaptionCount>& ButtonCaptions() {
+    static std::array<std::string, ButtonCaptionCount> table = Strings(BuiltInButtonCaptions);
+    return table;
+}
+
+std::array<std::string, DialogCaptionCount>& DialogCaptions() {
+    static std::array<std::string, DialogCaptionCount> table = Strings(BuiltInDialogCaptions);
+    return table;
+}
+
+const std::string& Msg(int index) {
+    static const std::string empty;
+    if (index < 0 || index >= MessageCount) return empty;
+    return MessageTable()[index];
+}
+
+void ResetBuiltInTexts() {
+    MessageTable() = Strings(BuiltInMessages);
+    ButtonCaptions() = Strings(BuiltInButtonCaptions);
+    DialogCaptions() = Strings(BuiltInDialogCaptions);
+}

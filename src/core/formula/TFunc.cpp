@@ -1,0 +1,63 @@
+#include "formula/TFunc.h"
+
+#include "base/NumberText.h"
+#include "formula/ParamTable.h"
+
+TFunc::TFunc(const std::string& text) : m_text(text) {
+    TCompiled compiled;
+    if (CompileFormula(text, compiled)) Install(std::move(compiled));
+}
+
+void TFunc::Install(TCompiled&& compiled) {
+    m_compiled = std::move(compiled);
+    if (!m_fast.Build(m_compiled.Codes, m_compiled.Consts)) {
+        m_compiled.Codes.clear();
+        m_fast.Clear();
+    }
+}
+
+bool TFunc::SetFormula(const std::string& text) {
+    TCompiled compiled;
+    if (!CompileFormula(text, compiled)) return false;
+    FastProgram fast;
+    if (!fast.Build(compiled.Codes, compiled.Consts)) return false;
+    m_text = text;
+    m_compiled = std::move(compiled);
+    m_fast = std::move(fast);
+    return true;
+}
+
+void TFunc::MarkParams() const {
+    for (int i = 1; i < ConstTableSize; ++i)
+        if (m_compiled.Consts[i].Param > 0) ParamTable()[m_compiled.Consts[i].Param].Used = true;
+}
+
+bool TFunc::UsesParams() const {
+    for (int i = 1; i < ConstTableSize; ++i)
+        if (m_compiled.Consts[i].Param > 0) return true;
+    return false;
+}
+
+namespace {
+void ReplaceAll(std::string& text, const std::string& what, const std::string& with) {
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+}
+} // namespace
+
+std::string TFunc::FormulaWithParams() const {
+    std::string text = m_text;
+    for (int k = 1; k <= TParamTable::Count; ++k) {
+        const Real v = ParamTable()[k].Value;
+        const std::string value = v < 0 ? "(" + PlainNumberText(v) + ")" : PlainNumberText(v);
+        const char digit = static_cast<char>('0' + k);
+        ReplaceAll(text, std::string("P") + digit, value);
+        ReplaceAll(text, std::string("p") + digit, value);
+    }
+    return text;
+}
+
+bool FormulaCompiles(const std::string& text) {
+    TCompiled compiled;
+    return CompileFormula(text, compiled);
+}
