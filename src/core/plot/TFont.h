@@ -1,0 +1,19 @@
+#pragma once
+// A font as the surface owns it and the settings file stores it. The name is kept as given even where the
+// platform lacks that family, so it is saved back unchanged.
+#include "plot/Colors.h"
+
+#include <string>
+
+struct TFont {
+    std::string Name = "Small Fonts";
+    int Size = 6; // points
+    TColor Color = clBlack;
+    bool Bold = false;
+    bool Italic = false;
+
+    bool operator==(const TFont& o) const {
+        return Name == o.Name && Size == o.Size && Color == o.Color && Bold == o.Bold && Italic == o.Italic;
+    }
+    bool operator!=(const TFont& o) const { return !(*this == o); }
+};
