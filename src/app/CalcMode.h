@@ -1,11 +1,9 @@
 #pragma once
 // "vorn1 --calc [--digits N] EXPR...": the calculator without a window.
+#include "app/Calculator.h"
+
 #include <string>
 #include <vector>
 
-// What the calculator appends to its result memo for one expression.
-std::string CalculatorLine(const std::string& expression);
-
-// Runs the mode over the arguments after "--calc"; writes one line per expression to out. Returns the exit
-// code.
+// Runs the mode over the arguments after "--calc"; writes one line per expression to out. Returns the exit code.
 int RunCalcMode(const std::vector<std::string>& args, std::string& out, std::string& err);

@@ -1,0 +1,20 @@
+#pragma once
+// The one-row keypad of the object list window.
+#include <QFrame>
+
+class QToolButton;
+
+class TNumPanelMini : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int PanelWidth = 272;
+    static constexpr int PanelHeight = 20;
+    static constexpr int KeyCount = 16;
+
+    explicit TNumPanelMini(QWidget* parent = nullptr);
+
+    QToolButton* Key(int index) const { return m_keys[index]; }
+
+private:
+    QToolButton* m_keys[KeyCount] = {};
+};
