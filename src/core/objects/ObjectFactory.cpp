@@ -1,0 +1,43 @@
+#include "objects/ObjectFactory.h"
+
+#include "base/IniFile.h"
+#include "objects/ObjKind.h"
+#include "objects/TFn.h"
+
+#include <map>
+
+namespace {
+template <typename Kind> TObjectReader ReaderOf() {
+    return [](const IniFile& ini, const std::string& section) -> std::unique_ptr<TFn> {
+        return std::make_unique<Kind>(ini, section);
+    };
+}
+
+// ObjType strings are matched exactly, as the program writes them.
+std::map<std::string, TObjectReader>& Readers() {
+    static std::map<std::string, TObjectReader> readers = {
+        {ObjTypeName(ObjKind::Explicit), ReaderOf<TFn>()},
+    };
+    return readers;
+}
+} // namespace
+
+void RegisterObjectReader(const std::string& objType, TObjectReader reader) {
+    Readers()[objType] = std::move(reader);
+}
+
+bool ObjectReaderRegistered(const std::string& objType) {
+    const auto it = Readers().find(objType);
+    return it != Readers().end() && it->second;
+}
+
+std::unique_ptr<TFn> CreateObject(const std::string& objType, const IniFile& ini,
+                                  const std::string& section) {
+    const auto it = Readers().find(objType);
+    if (it == Readers().end() || !it->second) return nullptr;
+    return it->second(ini, section);
+}
+
+std::unique_ptr<TFn> ReadObject(const IniFile& ini, const std::string& section) {
+    return CreateObject(ini.ReadString(section, "ObjType", ""), ini, section);
+}
