@@ -5,5 +5,6 @@
 #include <string>
 #include <vector>
 
-// Runs the mode over the arguments after "--calc"; writes one line per expression to out. Returns the exit code.
+// Runs the mode over the arguments after "--calc"; writes one line per expression to out. Returns the exit
+// code.
 int RunCalcMode(const std::vector<std::string>& args, std::string& out, std::string& err);

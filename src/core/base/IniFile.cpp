@@ -171,8 +171,8 @@ std::string IniFile::ToText() const {
     std::string out;
     out.reserve(size);
     for (std::size_t i = 0; i < m_sections.size(); ++i) {
+        // No blank lines: a document reads line by line as its sections were laid out.
         const Section& s = m_sections[i];
-        if (i > 0) out += '\n';
         out += '[';
         out += s.name;
         out += "]\n";

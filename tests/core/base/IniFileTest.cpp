@@ -64,7 +64,7 @@ TEST(IniFile, KeepsWriteOrderAndReplacesInPlace) {
     ini.AddSection("Labels");
     ini.AddSection("LABELS");
     EXPECT_EQ(ini.ToText(),
-              "[Vorn1]\nNum=3\nXName=-5\nMinArg=0.1\n\n[Obj1]\nObjType=Normal\nChecked=0\n\n[Labels]\n");
+              "[Vorn1]\nNum=3\nXName=-5\nMinArg=0.1\n[Obj1]\nObjType=Normal\nChecked=0\n[Labels]\n");
     EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"Vorn1", "Obj1", "Labels"}));
     EXPECT_EQ(ini.Keys("VORN1"), (std::vector<std::string>{"Num", "XName", "MinArg"}));
     EXPECT_EQ(FromText(ini.ToText()).ToText(), ini.ToText());

@@ -1,0 +1,46 @@
+#include "document/GraphPicture.h"
+
+#include "plot/Osi.h"
+#include "plot/TMasshImage.h"
+#include "stats/TGList.h"
+
+namespace {
+constexpr int LabelPointRadius = 2;
+}
+
+void DrawObjects(TMasshImage& image, TDocument& doc) {
+    FillDrawList(doc.Objects, doc.DrawList);
+    for (TFn* f : doc.DrawList.Items)
+        f->Draw(image);
+}
+
+void DrawLabels(TMasshImage& image, const TGList& labels) {
+    TCanvas& c = image.Canvas();
+    for (int i = 0; i < labels.Count(); ++i) {
+        const int x = image.XToScr(labels.X(i)), y = image.YToScr(labels.Y(i));
+        const std::string& text = labels.Text(i);
+        c.Brush() = TBrush{image.grBackColor, BrushStyle::Solid};
+        c.FillRect(x, y, x + c.TextWidth(text, image.grLabelFont), y + c.TextHeight(text, image.grLabelFont));
+        c.TextOut(x, y, text, image.grLabelFont);
+        if (labels.PointFlag(i)) {
+            c.Pen() = TPen{image.grAddColor, 1, PenStyle::Solid, PenMode::Copy};
+            c.Ellipse(x - LabelPointRadius, y - LabelPointRadius, x + LabelPointRadius, y + LabelPointRadius);
+        }
+    }
+}
+
+void DrawGraphPicture(TMasshImage& image, TDocument& doc, const TGList& labels,
+                      const TGraphPictureOptions& options) {
+    Osi(image);
+    if (options.GraphBuilt) {
+        DrawObjects(image, doc);
+        if (doc.Selection.ShadeRel != 'N' && options.DrawPendingShading) options.DrawPendingShading();
+    }
+    if (options.DrawPoints) options.DrawPoints();
+    if (options.ShowLabels && !labels.Empty()) DrawLabels(image, labels);
+}
+
+void BuildGraph(TMasshImage& image, TDocument& doc) {
+    AutoMassh(doc.Objects, doc.DrawList, image);
+    doc.Selection.ShadeRel = 'N';
+}
