@@ -31,8 +31,7 @@ TWindowLayout AutoArrange(int w, int h, const TWindowLayout& current, const TRes
         // The standard arrangement then leaves this layout as it is.
         return ArrangeWindows(w, h, l);
     }
-    if (resized.ObjList)
-        return ArrangeWindows(w, h, current);
+    if (resized.ObjList) return ArrangeWindows(w, h, current);
     if (resized.Answers) {
         TWindowLayout l = current;
         l.Graph = {0, 0, w - current.Answers.Width - RightMargin, h - BottomMargin};

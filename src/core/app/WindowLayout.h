@@ -33,6 +33,6 @@ TWindowLayout InitialLayout();
 // the answers under the object list.
 TWindowLayout ArrangeWindows(int w, int h, const TWindowLayout& current);
 
-// The automatic arrangement, run after a window was resized or moved: keeps what the user resized and fits the
-// others around it.
+// The automatic arrangement, run after a window was resized or moved: keeps what the user resized and fits
+// the others around it.
 TWindowLayout AutoArrange(int w, int h, const TWindowLayout& current, const TResizedFlags& resized);

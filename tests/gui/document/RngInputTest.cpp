@@ -1,0 +1,57 @@
+#include "gui/document/TRngInput.h"
+
+#include "FuInputDriver.h"
+#include "base/MessageTable.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+TEST(RngInput, RefusesBadBoundsAndIntervalsThatDoNotRise) {
+    ResetBuiltInTexts();
+    struct Row {
+        const char* A;
+        const char* B;
+        const char* Error;
+        QComboBox* (TRngInput::*Focus)() const;
+    };
+    const Row rows[] = {
+        {"(", "1", "Помилка у виразі!", &TRngInput::RngAEdit},
+        {"0", "SIN X", "Помилка у виразі!", &TRngInput::RngBEdit},
+        {"1", "1", "Неправильно задано відрізок!", nullptr},
+        {"PI", "0", "Неправильно задано відрізок!", nullptr},
+    };
+    TRngInput dlg;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.A) + " .. " + row.B);
+        QString error;
+        bool stillOpen = false, focused = true;
+        OnNextModal([&](QDialog*) {
+            dlg.SetBounds(row.A, row.B);
+            error = ErrorFrom(&dlg, [&] { dlg.OKButton()->click(); });
+            stillOpen = dlg.isVisible();
+            if (row.Focus)
+                focused = (dlg.*row.Focus)()->isAncestorOf(dlg.focusWidget()) ||
+                          dlg.focusWidget() == (dlg.*row.Focus)();
+            dlg.CancelButton()->click();
+        });
+        EXPECT_EQ(dlg.exec(), QDialog::Rejected);
+        EXPECT_EQ(error, row.Error);
+        EXPECT_TRUE(stillOpen);
+        EXPECT_TRUE(focused);
+    }
+}
+
+TEST(RngInput, AcceptedBoundsAreOfferedAgain) {
+    TRngInput dlg;
+    OnNextModal([&](QDialog*) {
+        dlg.SetBounds("0", "2*PI");
+        dlg.OKButton()->click();
+    });
+    ASSERT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_EQ(dlg.AText(), "0");
+    EXPECT_EQ(dlg.BText(), "2*PI");
+    EXPECT_GE(dlg.RngBEdit()->findText("2*PI"), 0);
+    EXPECT_EQ(dlg.RngAEdit()->count(), 1);
+}
