@@ -50,5 +50,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Vorn1");
     T__Main mainWindow;
     mainWindow.show();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1 && !arguments[1].startsWith("--")) mainWindow.OpenStartupDocument(arguments[1]);
     return app.exec();
 }

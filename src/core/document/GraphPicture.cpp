@@ -19,19 +19,23 @@ void DrawLabels(TMasshImage& image, const TGList& labels) {
     for (int i = 0; i < labels.Count(); ++i) {
         const int x = image.XToScr(labels.X(i)), y = image.YToScr(labels.Y(i));
         const std::string& text = labels.Text(i);
+        c.Pen().Mode = PenMode::Copy;
         c.Brush() = TBrush{image.grBackColor, BrushStyle::Solid};
         c.FillRect(x, y, x + c.TextWidth(text, image.grLabelFont), y + c.TextHeight(text, image.grLabelFont));
         c.TextOut(x, y, text, image.grLabelFont);
         if (labels.PointFlag(i)) {
             c.Pen() = TPen{image.grAddColor, 1, PenStyle::Solid, PenMode::Copy};
-            c.Ellipse(x - LabelPointRadius, y - LabelPointRadius, x + LabelPointRadius, y + LabelPointRadius);
+            c.Brush().Style = BrushStyle::Clear;
+            // A box's right and bottom edges are outside it: one more keeps the circle centred on the anchor.
+            c.Ellipse(x - LabelPointRadius, y - LabelPointRadius, x + LabelPointRadius + 1,
+                      y + LabelPointRadius + 1);
         }
     }
 }
 
 void DrawGraphPicture(TMasshImage& image, TDocument& doc, const TGList& labels,
                       const TGraphPictureOptions& options) {
-    Osi(image);
+    Osi(image, options.PaintSidePanels);
     if (options.GraphBuilt) {
         DrawObjects(image, doc);
         if (doc.Selection.ShadeRel != 'N' && options.DrawPendingShading) options.DrawPendingShading();

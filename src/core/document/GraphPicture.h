@@ -2,6 +2,7 @@
 // What the graph shows, drawn through the surface's canvas: the one render path of the graph window, the
 // exported pictures and the clipboard.
 #include "document/TDocument.h"
+#include "plot/Colors.h"
 
 #include <functional>
 
@@ -16,10 +17,11 @@ void DrawObjects(TMasshImage& image, TDocument& doc);
 void DrawLabels(TMasshImage& image, const TGList& labels);
 
 struct TGraphPictureOptions {
-    bool GraphBuilt = true;                   // objects are drawn
-    bool ShowLabels = true;                   // "Відображати мітки"
-    std::function<void()> DrawPendingShading; // the shaded G(x,y) system, when one is pending
-    std::function<void()> DrawPoints;         // the point list's markers
+    std::function<void(TColor)> PaintSidePanels; // the graph window's panels take the background colour
+    bool GraphBuilt = true;                      // objects are drawn
+    bool ShowLabels = true;                      // "Відображати мітки"
+    std::function<void()> DrawPendingShading;    // the shaded G(x,y) system, when one is pending
+    std::function<void()> DrawPoints;            // the point list's markers
 };
 
 // The full picture in the redraw's order: coordinate system, objects, pending shading, points, labels.

@@ -1,16 +1,120 @@
 #pragma once
-// The program's frame: an MDI window holding the graph, object list and answers windows.
+// The program's frame: the MDI window holding the graph, object list and answers windows, with the toolbar
+// and the main menu through which every command is reached.
+#include "app/WindowLayout.h"
+#include "document/TDocument.h"
+
 #include <QMainWindow>
 
+#include <functional>
+
+#include <memory>
+
+class QAction;
+class QActionGroup;
 class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class TGr;
+class TObjList;
+class TAns;
+class TCalcForm;
+class TAboutDlg;
 
 class T__Main : public QMainWindow {
     Q_OBJECT
 public:
     explicit T__Main(QWidget* parent = nullptr);
+    ~T__Main() override;
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
+    TDocument& Document() { return m_doc; }
+    TGr* Gr() const { return m_gr; }
+    TObjList* ObjList() const { return m_objList; }
+    TAns* Ans() const { return m_ans; }
+    TCalcForm* CalcForm() const { return m_calc; }
+    QMdiSubWindow* GrWindow() const { return m_grSub; }
+    QMdiSubWindow* ObjListWindow() const { return m_objListSub; }
+    QMdiSubWindow* AnsWindow() const { return m_ansSub; }
+    // The actions by component name, for tests and the language files.
+    QAction* Action(const QString& name) const;
+
+    // The document commands. Each answers false when the user gave up or a file could not be written.
+    bool NewFile();
+    bool OpenFile();
+    bool AddFile();
+    bool SaveFile();
+    bool SaveFileAs();
+    // Reads a document into the program, after the objects already there; the caption names it.
+    bool AddDocument(const QString& path);
+    bool SaveDocumentTo(const QString& path);
+    // Start-up with a document named on the command line: failures are ignored.
+    void OpenStartupDocument(const QString& path);
+    const QString& FileName() const { return m_fileName; }
+    // Asks for a file name: open (save = false) or save. Tests replace it; by default the file dialogs.
+    std::function<QString(bool save)> ChooseFile;
+    // When set, a document opened from the command line is plotted at once.
+    bool AutoGrBuild = false;
+
+    // The commands.
+    void ZoomIn();  // "Зменшити масштаб": the window shrinks to its middle half
+    void ZoomOut(); // "Збільшити масштаб": the window doubles
+    void SetCartesian(bool polar);
+    void SetAutoScale(bool automatic);
+    void InitialWindowLayout();
+    void ToggleAutoArrange();
+    void ResizeHandling(); // the automatic arrangement after a window was resized or moved
+    void CopyCommand();
+    void CopyWindowImage();
+    void CutCommand();
+    void PasteCommand();
+    void ShowObjectList();
+    void ShowAnswers();
+    void ShowCalculator();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void createWindows();
+    void updateCaption();
+    // "Дані не збережено! Зберегти?" when the document has unsaved changes or the graph has labels; false
+    // when the user cancels (or the save he asked for failed).
+    bool confirmDiscard();
+    QString dialogFile(bool save);
+    void resizeToInitialClientArea();
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void connectSurface();
+    void updateObjMenu();
+    void updateEditMenu();
+    void updateGraphMenu();
+    void updateOpsMenu();
+    QAction* newAction(const QString& name, const QString& caption, void (T__Main::*slot)() = nullptr);
+    QMdiSubWindow* addChild(QWidget* w, const TWinRect& r);
+    TWindowLayout currentLayout() const;
+    void applyLayout(const TWindowLayout& l);
+    QWidget* activeChildWidget() const;
+
+    TDocument m_doc;
     QMdiArea* m_mdiArea = nullptr;
+    TGr* m_gr = nullptr;
+    TObjList* m_objList = nullptr;
+    TAns* m_ans = nullptr;
+    TCalcForm* m_calc = nullptr;
+    TAboutDlg* m_about = nullptr;
+    QMdiSubWindow* m_grSub = nullptr;
+    QMdiSubWindow* m_objListSub = nullptr;
+    QMdiSubWindow* m_ansSub = nullptr;
+    QActionGroup* m_coordGroup = nullptr;
+    QActionGroup* m_scaleGroup = nullptr;
+    QMenu* m_objMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QMenu* m_graphMenu = nullptr;
+    QMenu* m_opsMenu = nullptr;
+    bool m_arranging = false;
+    QString m_fileName;
 };

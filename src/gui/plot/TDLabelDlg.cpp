@@ -1,0 +1,68 @@
+#include "gui/plot/TDLabelDlg.h"
+
+#include "base/MessageTable.h"
+#include "gui/app/MessageDlg.h" // Q(), S()
+#include "gui/app/TNumPanel.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int CaptionMessage = 114; // "Введення мітки на графіку"
+constexpr int PromptMessage = 115;  // "Введіть мітку"
+} // namespace
+
+TDLabelDlg::TDLabelDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName("DLabelDlg");
+    setWindowTitle(Q(Msg(CaptionMessage)));
+
+    m_prompt = new QLabel(Q(Msg(PromptMessage)), this);
+    m_prompt->setObjectName("DLabelLabel");
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName("DLabelEdit");
+    m_prompt->setBuddy(m_edit);
+    m_point = new QCheckBox("Малювати точку", this);
+    m_point->setObjectName("PCheckBox");
+    m_numPanel = new TNumPanel(this);
+    m_numPanel->setObjectName("NumPanel1");
+    m_ok = new QPushButton("OK", this);
+    m_ok->setObjectName("OKBtn");
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton("Скасувати", this);
+    m_cancel->setObjectName("CancelBtn");
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_prompt);
+    layout->addWidget(m_edit);
+    layout->addWidget(m_point);
+    layout->addWidget(m_numPanel);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::string TDLabelDlg::Text() const {
+    return S(m_edit->text());
+}
+
+bool TDLabelDlg::DrawPoint() const {
+    return m_point->isChecked();
+}
+
+void TDLabelDlg::showEvent(QShowEvent* e) {
+    // A language file may have replaced the two texts since the dialog was made.
+    setWindowTitle(Q(Msg(CaptionMessage)));
+    m_prompt->setText(Q(Msg(PromptMessage)));
+    m_edit->clear();
+    m_edit->setFocus();
+    QDialog::showEvent(e);
+}
