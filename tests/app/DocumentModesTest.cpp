@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 
+#include <cstdlib>
 #include <fstream>
 
 namespace {
@@ -73,4 +74,14 @@ TEST(ExportMode, BadArgumentsAndUnwritableOutputFail) {
     EXPECT_NE(RunExportMode({Temp("x.png"), Temp("missing.vr1")}, err), 0);
     EXPECT_NE(RunExportMode({"/nonexistent-folder/x.png", doc}, err), 0);
     EXPECT_NE(err.find("cannot write"), std::string::npos) << err;
+}
+
+TEST(ExportMode, TheProgramExportsWithoutADisplay) {
+    const std::string doc = WriteDoc("nodisplay.vr1", TwoFunctions);
+    const std::string out = Temp("nodisplay.png");
+    QFile::remove(QString::fromStdString(out));
+    const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= ") +
+                                VORN1_BINARY + " --export '" + out + "' '" + doc + "' 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(out)).size(), QSize(800, 600));
 }

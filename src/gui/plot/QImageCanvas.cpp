@@ -77,13 +77,19 @@ bool HatchCovers(BrushStyle style, int x, int y) {
 }
 } // namespace
 
-bool TQImageCanvas::Ready() const {
-    return m_image && !m_image->isNull() && m_image->format() == QImage::Format_RGB32;
+bool TQImageCanvas::Ready() {
+    if (!m_image || m_image->isNull() || m_image->format() != QImage::Format_RGB32) return false;
+    // Taken once per primitive: asking the image for a scan line detaches and checks every time.
+    m_bits = m_image->bits();
+    m_bytesPerLine = m_image->bytesPerLine();
+    m_width = m_image->width();
+    m_height = m_image->height();
+    return true;
 }
 
 void TQImageCanvas::Plot(int x, int y, TColor color, PenMode mode) {
-    if (x < 0 || y < 0 || x >= m_image->width() || y >= m_image->height()) return;
-    quint32& p = reinterpret_cast<quint32*>(m_image->scanLine(y))[x];
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
+    quint32& p = reinterpret_cast<quint32*>(m_bits + static_cast<qsizetype>(y) * m_bytesPerLine)[x];
     const quint32 src = ToRgb32(color);
     switch (mode) {
     case PenMode::Copy: p = src; break;
@@ -198,6 +204,21 @@ void TQImageCanvas::FillBox(int l, int t, int r, int b, const TBrush& brush, Pen
     r = std::min(r, m_image->width());
     b = std::min(b, m_image->height());
     if (brush.Style == BrushStyle::Clear) return;
+    if (brush.Style == BrushStyle::Solid && l < r) {
+        // The background of every redraw: whole rows at a time.
+        const quint32 src = ToRgb32(brush.Color);
+        for (int y = t; y < b; ++y) {
+            quint32* row = reinterpret_cast<quint32*>(m_image->scanLine(y));
+            if (mode == PenMode::Copy) {
+                std::fill(row + l, row + r, src);
+                continue;
+            }
+            for (int x = l; x < r; ++x)
+                row[x] = mode == PenMode::Xor ? ((row[x] ^ src) & RgbMask) | OpaqueAlpha
+                                              : (~(row[x] ^ src) & RgbMask) | OpaqueAlpha;
+        }
+        return;
+    }
     for (int y = t; y < b; ++y)
         for (int x = l; x < r; ++x)
             if (HatchCovers(brush.Style, x, y)) Plot(x, y, brush.Color, mode);

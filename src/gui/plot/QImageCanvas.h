@@ -38,7 +38,7 @@ public:
     static QFont ToQFont(const TFont& font);
 
 private:
-    bool Ready() const;
+    bool Ready();
     // One pixel in the given mode; outside the image nothing happens.
     void Plot(int x, int y, TColor color, PenMode mode);
     // A thin line from (x1, y1) up to but without (x2, y2), continuing the pen's dash pattern at phase.
@@ -49,5 +49,8 @@ private:
     const QFont& CachedFont(const TFont& font);
 
     QImage* m_image = nullptr;
+    uchar* m_bits = nullptr; // the image's pixels, as Ready() last found them
+    qsizetype m_bytesPerLine = 0;
+    int m_width = 0, m_height = 0;
     std::optional<std::pair<TFont, QFont>> m_fontCache;
 };
