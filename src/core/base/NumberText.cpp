@@ -190,3 +190,11 @@ bool ReadNumber(std::string_view text, Real& value) {
     value = result;
     return true;
 }
+
+std::string FormulaNumberText(const std::string& text) {
+    std::string out = text;
+    const std::string::size_type e = out.find('E');
+    if (e != std::string::npos && e + 1 < out.size() && out[e + 1] != '-' && out[e + 1] != '+')
+        out.insert(e + 1, "+");
+    return out;
+}

@@ -25,3 +25,7 @@ std::string PlainNumberText(Real x);
 // rounded long double of the text. Returns false, leaving value alone, when the text is not a number or
 // overflows.
 bool ReadNumber(std::string_view text, Real& value);
+
+// A number text made fit for a formula, where a positive exponent needs its sign ("2.5E20" reads as 2.5 and
+// the word E20): "2.5E20" -> "2.5E+20", "1.235E04" -> "1.235E+04"; other texts unchanged.
+std::string FormulaNumberText(const std::string& text);

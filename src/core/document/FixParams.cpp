@@ -34,10 +34,7 @@ std::unique_ptr<TFn> FixedCopy(const TFn& f) {
 } // namespace
 
 std::string FixedBoundText(Real value) {
-    std::string text = FloatStr(value);
-    const std::string::size_type e = text.find('E');
-    if (e != std::string::npos && e + 1 < text.size() && text[e + 1] != '-') text.insert(e + 1, "+");
-    return text;
+    return FormulaNumberText(FloatStr(value));
 }
 
 bool FixParams(TDocument& doc, const TMasshImage& image) {

@@ -49,7 +49,8 @@ std::string TFunc::FormulaWithParams() const {
     std::string text = m_text;
     for (int k = 1; k <= TParamTable::Count; ++k) {
         const Real v = ParamTable()[k].Value;
-        const std::string value = v < 0 ? "(" + PlainNumberText(v) + ")" : PlainNumberText(v);
+        const std::string number = FormulaNumberText(PlainNumberText(v));
+        const std::string value = v < 0 ? "(" + number + ")" : number;
         const char digit = static_cast<char>('0' + k);
         ReplaceAll(text, std::string("P") + digit, value);
         ReplaceAll(text, std::string("p") + digit, value);

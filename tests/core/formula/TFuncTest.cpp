@@ -32,12 +32,15 @@ TEST(TFunc, FormulaWithParams) {
         {"p2*X", 1, 0.5L, "0.5*X"},
         {"P1*P2-p1", 0.1L, 1e-5L, "0.1*1E-5-0.1"},
         {"PI+P1", 1.0L / 3, 1, "PI+0.333333333333333"},
+        {"P1*X", 2.5e20L, 1, "2.5E+20*X"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.text);
         ParamTable()[1].Value = r.p1;
         ParamTable()[2].Value = r.p2;
-        EXPECT_EQ(TFunc(r.text).FormulaWithParams(), r.expected);
+        const std::string fixed = TFunc(r.text).FormulaWithParams();
+        EXPECT_EQ(fixed, r.expected);
+        EXPECT_TRUE(FormulaCompiles(fixed)) << "a fixed formula must compile";
     }
     ParamTable().ResetForNewDocument();
 }
