@@ -10,8 +10,9 @@ constexpr int DialogCaptionCount = 5;
 
 // MessageTable()[i] is entry i (language key "r" + (i + 1)).
 std::array<std::string, MessageCount>& MessageTable();
-std::array<std::string, ButtonCaptionCount>& ButtonCaptions();  // Yes, No, OK, Cancel, Abort, Retry, ...
-std::array<std::string, DialogCaptionCount>& DialogCaptions();  // warning, error, information, confirmation, custom
+std::array<std::string, ButtonCaptionCount>& ButtonCaptions(); // Yes, No, OK, Cancel, Abort, Retry, ...
+std::array<std::string, DialogCaptionCount>&
+DialogCaptions(); // warning, error, information, confirmation, custom
 
-const std::string& Msg(int index);  // MessageTable()[index]; an empty text for an index out of range
-void ResetBuiltInTexts();            // puts every table back to the built-in Ukrainian texts
+const std::string& Msg(int index); // MessageTable()[index]; an empty text for an index out of range
+void ResetBuiltInTexts();          // puts every table back to the built-in Ukrainian texts

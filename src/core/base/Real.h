@@ -9,4 +9,6 @@ using Real = long double;
 constexpr Real UndefinedValue = 1e100L;
 
 // Every consumer treats a magnitude of 1e100 or more as undefined (a huge but finite result too).
-inline bool IsUndefined(Real v) { return !(std::fabs(v) < UndefinedValue); }
+inline bool IsUndefined(Real v) {
+    return !(std::fabs(v) < UndefinedValue);
+}

@@ -257,7 +257,8 @@ private:
     int m_hitLabel = -1;
     bool m_redrawDropped = false; // a redraw came while minimised: repaint when shown again
 
-    QPointer<QObject> m_watchedFrame; // the frame whose activation ends recording (QObject: it may be mid-destruction)
+    QPointer<QObject>
+        m_watchedFrame; // the frame whose activation ends recording (QObject: it may be mid-destruction)
 
     // While borrowed; m_borrowing from the first step of the loan to the last.
     bool m_borrowing = false;

@@ -18,8 +18,7 @@ std::vector<std::string> Examples() {
     if (DIR* d = opendir(dir.c_str())) {
         while (dirent* e = readdir(d)) {
             const std::string name = e->d_name;
-            if (name.size() > 4 && name.substr(name.size() - 4) == ".vr1")
-                names.push_back(dir + "/" + name);
+            if (name.size() > 4 && name.substr(name.size() - 4) == ".vr1") names.push_back(dir + "/" + name);
         }
         closedir(d);
     }
@@ -44,7 +43,8 @@ TEST(Examples, EveryExampleOpensWithAllItsObjects) {
         EXPECT_EQ(doc.Objects.Count(), ini.ReadInteger("Vorn1", "Num", -1)) << "every object kind is known";
         for (int i = 0; i < doc.Objects.Count(); ++i) {
             EXPECT_TRUE(doc.Objects.Object(i).Compiled()) << doc.Objects[i].Caption;
-            EXPECT_LT(doc.Objects.Object(i).MinY, UndefinedValue) << "has defined points: " << doc.Objects[i].Caption;
+            EXPECT_LT(doc.Objects.Object(i).MinY, UndefinedValue)
+                << "has defined points: " << doc.Objects[i].Caption;
         }
     }
     ParamTable().ResetForNewDocument();
