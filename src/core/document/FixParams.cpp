@@ -2,7 +2,11 @@
 
 #include "base/NumberText.h"
 #include "document/TDocument.h"
+#include "objects/TFc.h"
+#include "objects/TFf.h"
+#include "objects/TFg.h"
 #include "objects/TFn.h"
+#include "objects/TFp.h"
 
 #include <memory>
 
@@ -17,14 +21,65 @@ std::unique_ptr<TFn> FixedExplicit(const TFn& f) {
     return copy;
 }
 
+// Explicit, parametric and polar curves take over the same settings.
+void TakeCurveSettings(const TFn& f, TFn& copy) {
+    copy.GBuild = f.GBuild;
+    copy.Points = f.Points;
+    copy.WLine = f.WLine;
+    copy.ByPoints = f.ByPoints;
+}
+
+std::unique_ptr<TFn> FixedParametric(const TFp& f) {
+    auto copy =
+        std::make_unique<TFp>(f.FormulaWithParams(), f.FuncX.FormulaWithParams(),
+                              FixedBoundText(f.RangeA.Value()), FixedBoundText(f.RangeB.Value()), f.Color);
+    TakeCurveSettings(f, *copy);
+    return copy;
+}
+
+std::unique_ptr<TFn> FixedPolar(const TFf& f) {
+    auto copy = std::make_unique<TFf>(f.FormulaWithParams(), FixedBoundText(f.RangeA.Value()),
+                                      FixedBoundText(f.RangeB.Value()), f.Color);
+    TakeCurveSettings(f, *copy);
+    return copy;
+}
+
+std::unique_ptr<TFn> FixedImplicit(const TFg& f) {
+    auto copy = std::make_unique<TFg>(f.FormulaWithParams(), FixedBoundText(f.RangeA.Value()),
+                                      FixedBoundText(f.RangeB.Value()), FixedBoundText(f.RangeYA.Value()),
+                                      FixedBoundText(f.RangeYB.Value()), f.Color);
+    copy->GBuild = f.GBuild;
+    copy->ByPoints = f.ByPoints;
+    copy->PrecisionGraph = f.PrecisionGraph;
+    return copy;
+}
+
+// A circle's defining texts with the parameters' values put in, and its page.
+std::unique_ptr<TFn> FixedCircle(const TFc& f) {
+    auto copy = std::make_unique<TFc>(f.FormulaWithParams(), FixedBoundText(f.RangeA.Value()),
+                                      FixedBoundText(f.RangeB.Value()), FixedBoundText(f.RangeYA.Value()),
+                                      FixedBoundText(f.RangeYB.Value()), f.Color);
+    auto fixed = [](const std::string& text) { return TFunc(text).FormulaWithParams(); };
+    copy->X0Text = fixed(f.X0Text);
+    copy->Y0Text = fixed(f.Y0Text);
+    copy->RText = fixed(f.RText);
+    copy->X1Text = fixed(f.X1Text);
+    copy->Y1Text = fixed(f.Y1Text);
+    copy->X2Text = fixed(f.X2Text);
+    copy->Y2Text = fixed(f.Y2Text);
+    copy->DataPage = f.DataPage;
+    copy->GBuild = f.GBuild;
+    copy->WLine = f.WLine;
+    return copy;
+}
+
 std::unique_ptr<TFn> FixedCopy(const TFn& f) {
     switch (f.Kind()) {
     case ObjKind::Explicit: return FixedExplicit(f);
-    // Parametric and polar curves, implicit curves and circles join here as their classes are written.
-    case ObjKind::Parametric:
-    case ObjKind::Polar:
-    case ObjKind::Implicit:
-    case ObjKind::Circle: break;
+    case ObjKind::Parametric: return FixedParametric(static_cast<const TFp&>(f));
+    case ObjKind::Polar: return FixedPolar(static_cast<const TFf&>(f));
+    case ObjKind::Implicit: return FixedImplicit(static_cast<const TFg&>(f));
+    case ObjKind::Circle: return FixedCircle(static_cast<const TFc&>(f));
     case ObjKind::Table:
     case ObjKind::Sample:
     case ObjKind::BrokenLine: break; // nothing to fix

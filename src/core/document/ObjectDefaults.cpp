@@ -1,6 +1,10 @@
 #include "document/ObjectDefaults.h"
 
+#include "objects/TFc.h"
+#include "objects/TFf.h"
+#include "objects/TFg.h"
 #include "objects/TFn.h"
+#include "objects/TFp.h"
 
 namespace {
 // Formula texts and ranges of a new object; a kind whose class exists makes its object from these.
@@ -30,14 +34,14 @@ std::unique_ptr<TFn> CreateDefaultObject(ObjKind kind, TColor color) {
     const TKindDefaults& d = Defaults[KindCode(kind)];
     switch (kind) {
     case ObjKind::Explicit: return std::make_unique<TFn>(d.Formula, d.A, d.B, color);
-    // The other kinds join here as their classes are written.
-    case ObjKind::Parametric:
-    case ObjKind::Polar:
-    case ObjKind::Implicit:
+    case ObjKind::Parametric: return std::make_unique<TFp>(d.Formula2, d.Formula, d.A, d.B, color);
+    case ObjKind::Polar: return std::make_unique<TFf>(d.Formula, d.A, d.B, color);
+    case ObjKind::Implicit: return std::make_unique<TFg>(d.Formula, d.A, d.B, d.Ay, d.By, color);
+    case ObjKind::Circle: return std::make_unique<TFc>(d.Formula, d.A, d.B, d.Ay, d.By, color);
+    // Tables, samples and broken lines join here as their classes are written.
     case ObjKind::Table:
     case ObjKind::Sample:
-    case ObjKind::BrokenLine:
-    case ObjKind::Circle: break;
+    case ObjKind::BrokenLine: break;
     }
     return nullptr;
 }

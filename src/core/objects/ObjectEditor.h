@@ -6,6 +6,7 @@
 //
 // Kinds with dialogs of their own (circle, tables, samples) will add a virtual here each, with a default that
 // answers false, so an editor written before them keeps compiling.
+#include "objects/TCircleData.h"
 #include "plot/Colors.h"
 
 #include <string>
@@ -47,6 +48,9 @@ public:
     // Shows the shared entry dialog filled from data. True on OK, with data holding the confirmed values;
     // false on anything else, data then being of no interest.
     virtual bool RunFuInput(TFuInputData& data) = 0;
+    // The circle's dialog "Коло" filled from data; true on an OK, with data holding the confirmed page's
+    // texts (checked with CheckNewCircle) and DataPage that page.
+    virtual bool RunNewCircle(TCircleData& data) { return false; }
 };
 
 // Not owned; nullptr removes it.

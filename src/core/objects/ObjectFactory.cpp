@@ -2,7 +2,11 @@
 
 #include "base/IniFile.h"
 #include "objects/ObjKind.h"
+#include "objects/TFc.h"
+#include "objects/TFf.h"
+#include "objects/TFg.h"
 #include "objects/TFn.h"
+#include "objects/TFp.h"
 
 #include <map>
 
@@ -17,6 +21,10 @@ template <typename Kind> TObjectReader ReaderOf() {
 std::map<std::string, TObjectReader>& Readers() {
     static std::map<std::string, TObjectReader> readers = {
         {ObjTypeName(ObjKind::Explicit), ReaderOf<TFn>()},
+        {ObjTypeName(ObjKind::Parametric), ReaderOf<TFp>()},
+        {ObjTypeName(ObjKind::Polar), ReaderOf<TFf>()},
+        {ObjTypeName(ObjKind::Implicit), ReaderOf<TFg>()},
+        {ObjTypeName(ObjKind::Circle), ReaderOf<TFc>()},
     };
     return readers;
 }

@@ -3,6 +3,7 @@
 #include "document/ObjectDefaults.h"
 #include "document/TDocument.h"
 #include "formula/ParamTable.h"
+#include "objects/TFc.h"
 #include "plot/TMasshImage.h"
 #include "support/LongDoubleNear.h"
 
@@ -74,4 +75,47 @@ TEST(ObjectDefaults, NewExplicitFunctionIsXOverMinusFiveToFive) {
     EXPECT_EQ(f->RangeB.FormulaText(), "5");
     EXPECT_EQ(f->Color, clTeal);
     EXPECT_TRUE(CanCreateObject(ObjKind::Explicit));
+}
+
+TEST_F(FixParamsTest, EveryCurveKindIsCreatedWithItsDefaultsAndFixedAsItself) {
+    struct Row {
+        ObjKind kind;
+        const char* caption;
+    } rows[] = {
+        {ObjKind::Explicit, "Y(X)=X"},
+        {ObjKind::Parametric, "X(T)=T, Y(T)=T"},
+        {ObjKind::Polar, "R(F)=F"},
+        {ObjKind::Implicit, "0=X"},
+        {ObjKind::Circle, "Коло з центром (0,0) і радіусом  1"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.caption);
+        ASSERT_TRUE(CanCreateObject(r.kind));
+        TDocument d;
+        std::unique_ptr<TFn> f = CreateDefaultObject(r.kind, clTeal);
+        ASSERT_TRUE(f);
+        EXPECT_EQ(f->Kind(), r.kind);
+        EXPECT_EQ(f->Caption(), r.caption);
+        EXPECT_EQ(f->Color, clTeal);
+        d.Objects.Append(std::move(f), true);
+        ASSERT_TRUE(FixParams(d, image));
+        EXPECT_EQ(d.Objects.Object(1).Kind(), r.kind);
+        EXPECT_EQ(d.Objects.Object(1).Caption(), r.caption) << "nothing to fix leaves the same object";
+    }
+    EXPECT_FALSE(CanCreateObject(ObjKind::Table));
+}
+
+TEST_F(FixParamsTest, ACircleGivenByAParameterKeepsItsValue) {
+    ParamTable()[1].Value = 2.5L;
+    auto c = CreateDefaultObject(ObjKind::Circle, clRed);
+    auto& circle = static_cast<TFc&>(*c);
+    circle.RText = "P1";
+    circle.CalcBounds(image);
+    doc.Objects.Append(std::move(c), true);
+    ASSERT_TRUE(FixParams(doc, image));
+    const auto& copy = static_cast<const TFc&>(doc.Objects.Object(1));
+    EXPECT_EQ(copy.RText, "2.5");
+    EXPECT_FALSE(copy.UsesParams());
+    ParamTable()[1].Value = 4;
+    EXPECT_LD_NEAR(copy.Geometry().R, 2.5L, 1e-15L);
 }

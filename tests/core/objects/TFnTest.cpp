@@ -84,16 +84,16 @@ TEST(TFnDocument, RecordKeysInOrderAndReadDefaults) {
 
 TEST(ObjectFactory, CreatesTheRegisteredKindsOnly) {
     IniFile ini;
-    ini.LoadFromText("[Obj1]\nObjType=Normal\n[Obj2]\nObjType=Param\n[Obj3]\nObjType=normal\n");
+    ini.LoadFromText("[Obj1]\nObjType=Normal\n[Obj2]\nObjType=Bogus\n[Obj3]\nObjType=normal\n");
     const std::unique_ptr<TFn> fn = ReadObject(ini, "Obj1");
     ASSERT_TRUE(fn);
     EXPECT_EQ(fn->ObjType(), "Normal");
-    EXPECT_FALSE(ReadObject(ini, "Obj2")); // not built yet
+    EXPECT_FALSE(ReadObject(ini, "Obj2")); // no such kind
     EXPECT_FALSE(ReadObject(ini, "Obj3")); // written by the program, so matched exactly
-    RegisterObjectReader("Param",
+    RegisterObjectReader("Bogus",
                          [](const IniFile& i, const std::string& s) { return std::make_unique<TFn>(i, s); });
     EXPECT_TRUE(ReadObject(ini, "Obj2"));
-    RegisterObjectReader("Param", nullptr);
+    RegisterObjectReader("Bogus", nullptr);
     EXPECT_FALSE(ReadObject(ini, "Obj2"));
 }
 

@@ -1,0 +1,99 @@
+#include "objects/TFp.h"
+#include "base/IniFile.h"
+#include "formula/ParamTable.h"
+#include "objects/CurveWalk.h"
+#include "objects/TFf.h"
+#include "support/LongDoubleNear.h"
+#include "support/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+struct CurveOnSurface : ::testing::Test {
+    void SetUp() override {
+        image.SetSize(400, 400);
+        image.SetCanvas(&canvas);
+    }
+    TMasshImage image;
+    TRecordingCanvas canvas;
+};
+} // namespace
+
+TEST_F(CurveOnSurface, ParametricAndPolarUnitCircles) {
+    TFp parametric("SIN(T)", "COS(T)", "0", "2*PI", clRed);
+    TFf polar("1", "0", "2*PI", clRed);
+    for (TFn* curve : {static_cast<TFn*>(&parametric), static_cast<TFn*>(&polar)}) {
+        SCOPED_TRACE(curve->Caption());
+        canvas.Clear();
+        curve->Draw(image);
+        const auto lines = canvas.CallsOf(CallKind::Line);
+        int quadrants[4] = {};
+        for (const TCanvasCall& l : lines) {
+            const Real x = image.ScrToX(l.Points[0].x), y = image.ScrToY(l.Points[0].y);
+            EXPECT_LD_NEAR(std::hypot(x, y), 1, 0.04L) << l; // within a pixel and a half
+            ++quadrants[(x < 0) + 2 * (y < 0)];
+        }
+        for (int q : quadrants)
+            EXPECT_GT(q, 20);
+    }
+    EXPECT_EQ(parametric.Caption(), "X(T)=COS(T), Y(T)=SIN(T)");
+}
+
+TEST_F(CurveOnSurface, UndefinedXLeavesAGapWhereYIsDefined) {
+    TFp fp("T", "T+0*SQRT(T*T-1)", "-3", "3", clRed); // x has no value for |T| < 1
+    fp.Draw(image);
+    const auto lines = canvas.CallsOf(CallKind::Line);
+    ASSERT_FALSE(lines.empty());
+    for (const TCanvasCall& l : lines) {
+        const Real y0 = image.ScrToY(l.Points[0].y), y1 = image.ScrToY(l.Points[1].y);
+        EXPECT_FALSE(std::fabs(y0) < 0.97L || std::fabs(y1) < 0.97L || (y0 < 0) != (y1 < 0)) << l;
+    }
+}
+
+TEST_F(CurveOnSurface, AHugeArgumentRangeTakesMaxCurveStepsEvaluations) {
+    struct TCounted : TFp {
+        using TFp::TFp;
+        Real YOf(Real t) const override {
+            ++Calls;
+            return TFp::YOf(t);
+        }
+        mutable long long Calls = 0;
+    } fp("SIN(T)", "COS(T)", "0", "1E9", clRed);
+    fp.Draw(image);
+    EXPECT_EQ(fp.Calls, MaxCurveSteps + 1);
+    EXPECT_FALSE(canvas.CallsOf(CallKind::Line).empty());
+}
+
+TEST(TFp, ParametersOfEitherFormula) {
+    ParamTable().ResetForNewDocument();
+    ParamTable()[2].Value = -3;
+    TFp fp("T", "P2*T", "0", "1", clRed);
+    EXPECT_EQ(fp.FormulaLine(), "X(T)=(-3)*T, Y(T)=T");
+    EXPECT_TRUE(fp.UsesParams());
+    fp.MarkParams();
+    EXPECT_TRUE(ParamTable()[2].Used);
+}
+
+TEST(TFp, ARecordWithoutFuncXHasNoX) {
+    IniFile ini;
+    ini.LoadFromText("[Obj1]\nObjType=Param\nFunc=T\nA=-1\nB=1\n");
+    EXPECT_TRUE(IsUndefined(TFp(ini, "Obj1").XOf(0)));
+}
+
+TEST(TFp, EntryDialogHasXInTheFirstRowYInTheSecond) {
+    TFp fp("SIN(T)", "COS(T)", "0", "3", clRed);
+    fp.Quality.SetFormula("400");
+    TFuInputData data = fp.FuInputData();
+    EXPECT_EQ(data.FyLabel + data.FyText + data.FxLabel + data.FxText, "X(T)=COS(T)Y(T)=SIN(T)");
+    EXPECT_TRUE(data.FxVisible);
+    EXPECT_EQ(data.QualityText, "400");
+    data.FyText = "T^2";
+    data.FxText = "T^3";
+    data.QualityText = "600";
+    fp.TakeFuInput(data);
+    EXPECT_EQ(fp.Caption(), "X(T)=T^2, Y(T)=T^3");
+    EXPECT_EQ(fp.Points, 600);
+}
