@@ -246,3 +246,37 @@ TEST_F(MainWindowTest, ExportedPictureIsTheGraphWindowsBitmap) {
     I().SetCanvas(own);
     EXPECT_EQ(drawn, shown.convertToFormat(QImage::Format_RGB32));
 }
+
+TEST_F(MainWindowTest, EveryCurveKindIsTypedIntoTheSharedDialog) {
+    struct Row {
+        int kind;
+        const char* first;  // the first formula row
+        const char* second; // the second row, shown for parametric curves only
+        const char* caption;
+    } rows[] = {
+        {1, "COS(T)", "SIN(T)", "X(T)=COS(T), Y(T)=SIN(T)"},
+        {2, "1", nullptr, "R(F)=1"},
+        {3, "X^2+Y^2-4", nullptr, "0=X^2+Y^2-4"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.caption);
+        m_main->ObjList()->ObjComboBox()->setCurrentIndex(r.kind);
+        bool secondShown = false;
+        OnNextModal([&](QDialog* dlg) {
+            secondShown = dlg->findChild<QComboBox*>("FxEdit")->isVisible();
+            SetComboText(dlg, "FyEdit", r.first);
+            if (r.second) SetComboText(dlg, "FxEdit", r.second);
+            dlg->findChild<QPushButton*>("OKButton")->click();
+        });
+        m_main->Action("NewObjItem")->trigger();
+        EXPECT_EQ(secondShown, r.second != nullptr);
+        const TObjectList& list = m_main->Document().Objects;
+        ASSERT_GT(list.Count(), 0);
+        EXPECT_EQ(list[list.Count() - 1].Caption, r.caption);
+    }
+    // The implicit circle of radius 2 on the graph.
+    I().SetMasshAuto(false);
+    m_main->Action("BuildGrItem")->trigger();
+    const TFn& g = m_main->Document().Objects.Object(2);
+    EXPECT_TRUE(ColourNear(Bitmap(), I().XToScr(2), I().YToScr(0), g.Color));
+}
