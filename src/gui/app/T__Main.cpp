@@ -99,6 +99,7 @@ void T__Main::createWindows() {
     m_objList = new TObjList(m_doc, m_gr->I());
     m_gr->SetAns(m_ans);
     InstallObjectEditor(this);
+    SetCircleGraphWindow(m_gr);
     const TWindowLayout l = InitialLayout();
     m_grSub = addChild(m_gr, l.Graph);
     m_ansSub = addChild(m_ans, l.Answers);

@@ -1,23 +1,35 @@
 #pragma once
-// The objects' way into the entry dialog: the gui's TObjectEditor, showing the one TFuInput of the run.
+// The objects' way into their dialogs: the gui's TObjectEditor, showing the one TFuInput of the run and the
+// one circle dialog.
 #include "objects/ObjectEditor.h"
 
 #include <QPointer>
 
 class QWidget;
 class TFuInput;
+class TGr;
+class TNewCircle;
 
 class TFuInputEditor : public TObjectEditor {
 public:
-    explicit TFuInputEditor(TFuInput* dialog) : m_dialog(dialog) {}
+    explicit TFuInputEditor(TFuInput* dialog, TNewCircle* circle = nullptr);
     // False, changing nothing, once the dialog is gone (the main window closed).
     bool RunFuInput(TFuInputData& data) override;
-    TFuInput* Dialog() const { return m_dialog; }
+    bool RunNewCircle(TCircleData& data) override;
+    TFuInput* Dialog() const;
+    TNewCircle* CircleDialog() const;
 
 private:
     QPointer<TFuInput> m_dialog;
+    QPointer<TNewCircle> m_circle;
 };
 
-// Creates the entry dialog (a child of parent, which owns it) and installs the editor that shows it, for the
-// whole run. Called once at start-up; a second call replaces both. Returns the dialog.
+// Creates the entry dialog and the circle dialog (children of parent, which owns them) and installs the
+// editor that shows them, for the whole run. Called once at start-up; a second call replaces all three.
+// Returns the entry dialog.
 TFuInput* InstallObjectEditor(QWidget* parent);
+// The graph window on which the circle dialog lets the user pick points; before or after
+// InstallObjectEditor. nullptr disables picking.
+void SetCircleGraphWindow(TGr* gr);
+// The installed circle dialog; nullptr before InstallObjectEditor.
+TNewCircle* CircleDialog();

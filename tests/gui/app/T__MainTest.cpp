@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -279,4 +280,21 @@ TEST_F(MainWindowTest, EveryCurveKindIsTypedIntoTheSharedDialog) {
     m_main->Action("BuildGrItem")->trigger();
     const TFn& g = m_main->Document().Objects.Object(2);
     EXPECT_TRUE(ColourNear(Bitmap(), I().XToScr(2), I().YToScr(0), g.Color));
+}
+
+TEST_F(MainWindowTest, ACircleComesFromItsOwnDialogAndOffersTheValueTool) {
+    m_main->ObjList()->ObjComboBox()->setCurrentIndex(7);
+    OnNextModal([&](QDialog* dlg) {
+        SetComboText(dlg, "X0ComboBox0", "2");
+        SetComboText(dlg, "Y0ComboBox0", "-3");
+        SetComboText(dlg, "RComboBox0", "1");
+        dlg->findChild<QPushButton*>("OKButton0")->click();
+    });
+    m_main->Action("NewObjItem")->trigger();
+    const TObjectList& list = m_main->Document().Objects;
+    ASSERT_EQ(list.Count(), 1);
+    EXPECT_EQ(list[0].Caption, "Коло з центром (2,-3) і радіусом  1");
+    EXPECT_EQ(list.Object(0).FormulaText(), "(y+3)^2+(x-2)^2-1^2");
+    m_main->findChild<QMenu*>("OpsMenu")->aboutToShow();
+    EXPECT_TRUE(m_main->Action("GxyItem")->isEnabled());
 }
