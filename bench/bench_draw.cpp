@@ -5,6 +5,8 @@
 #include "objects/TFn.h"
 #include "plot/TMasshImage.h"
 
+#include "CountingCanvas.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -19,22 +21,6 @@ constexpr int FunctionCount = 10;
 constexpr int SurfaceWidth = 1000, SurfaceHeight = 800;
 // The window the automatic scale gives these graphs, about.
 constexpr TMassh Window{-100, 100, -1, 12};
-
-class TCountingCanvas : public TCanvas {
-public:
-    void Line(int, int, int, int) override { ++Calls; }
-    void Polyline(const std::vector<TPoint>&) override { ++Calls; }
-    void Rectangle(int, int, int, int) override { ++Calls; }
-    void FillRect(int, int, int, int) override { ++Calls; }
-    void Ellipse(int, int, int, int) override { ++Calls; }
-    void Arc(int, int, int, int, double, double) override { ++Calls; }
-    void SetPixel(int, int, TColor) override { ++Calls; }
-    void DrawFocusRect(int, int, int, int) override { ++Calls; }
-    void TextOut(int, int, const std::string&, const TFont&) override { ++Calls; }
-    int TextWidth(const std::string&, const TFont&) override { return 0; }
-    int TextHeight(const std::string&, const TFont&) override { return 0; }
-    long long Calls = 0;
-};
 
 // The same object with its formula as native code.
 class TNativeSine : public TFn {

@@ -6,6 +6,8 @@
 #include "objects/TFg.h"
 #include "plot/TMasshImage.h"
 
+#include "CountingCanvas.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -17,22 +19,6 @@ namespace {
 constexpr int SurfaceWidth = 1000, SurfaceHeight = 800;
 constexpr TMassh Window{-5, 5, -5, 5};
 const char* const Formula = "X^2+Y^2-4";
-
-class TCountingCanvas : public TCanvas {
-public:
-    void Line(int, int, int, int) override { ++Calls; }
-    void Polyline(const std::vector<TPoint>&) override { ++Calls; }
-    void Rectangle(int, int, int, int) override { ++Calls; }
-    void FillRect(int, int, int, int) override { ++Calls; }
-    void Ellipse(int, int, int, int) override { ++Calls; }
-    void Arc(int, int, int, int, double, double) override { ++Calls; }
-    void SetPixel(int, int, TColor) override { ++Calls; }
-    void DrawFocusRect(int, int, int, int) override { ++Calls; }
-    void TextOut(int, int, const std::string&, const TFont&) override { ++Calls; }
-    int TextWidth(const std::string&, const TFont&) override { return 0; }
-    int TextHeight(const std::string&, const TFont&) override { return 0; }
-    long long Calls = 0;
-};
 
 std::map<std::string, double>& Times() {
     static std::map<std::string, double> t;
