@@ -4,6 +4,7 @@
 #include "gui/app/MessageDlg.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -36,4 +37,11 @@ void RememberText(QComboBox* box) {
     // Adding the first item makes it current; the box keeps what the user typed.
     box->setEditText(text);
     box->lineEdit()->setCursorPosition(caret);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QWidget* buddy) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    return label;
 }

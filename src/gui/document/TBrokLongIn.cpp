@@ -1,5 +1,7 @@
 #include "gui/document/TBrokLongIn.h"
 
+#include "gui/document/HistoryBox.h"
+
 #include "document/EntryChecks.h"
 #include "gui/app/MessageDlg.h"
 
@@ -35,13 +37,6 @@ QSpinBox* MakeNumberBox(QWidget* parent, const char* name) {
     box->setRange(MinNumber, TBrokLongIn::DefaultMaxNumber);
     box->setValue(MinNumber);
     return box;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QWidget* buddy) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
 }
 
 } // namespace

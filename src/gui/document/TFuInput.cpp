@@ -85,13 +85,6 @@ QToolButton* MakeKey(QWidget* parent, const char* name, const char* caption) {
     return key;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QWidget* buddy) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
-
 // The box shows its text from the start, as after a click into it.
 void FocusBox(QComboBox* box) {
     box->setFocus(Qt::OtherFocusReason);

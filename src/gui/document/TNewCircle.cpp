@@ -48,13 +48,6 @@ private:
     int m_maxPoints;
 };
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QWidget* buddy) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
-
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption) {
     auto* group = new QGroupBox(caption, parent);
     group->setObjectName(name);

@@ -12,15 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QWidget* buddy) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    return label;
-}
-} // namespace
-
 TRngInput::TRngInput(QWidget* parent) : QDialog(parent) {
     setObjectName("RngInput");
     setWindowTitle("Введення відрізку інтегрування");
