@@ -1,6 +1,6 @@
 #pragma once
 // A canvas that only counts its calls: the benchmarks of drawing measure the sampling, not the painting.
-#include "plot/Canvas.h"
+#include "core/plot/Canvas.h"
 
 class TCountingCanvas : public TCanvas {
 public:

@@ -1,7 +1,7 @@
 // The cost of evaluating a compiled formula against the same formula written as native long double code.
 // Each formula runs over the same 1024 arguments; the ratio interpreter/native is printed per formula.
-#include "formula/ParamTable.h"
-#include "formula/TFunc.h"
+#include "core/formula/ParamTable.h"
+#include "core/formula/TFunc.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // 1000 x 800 surface whose canvas only counts its calls: the cost of the sampling, not of the painting.
 // Baseline: the same walk over the same functions written as native long double code. CPU time, as the
 // machine may be shared.
-#include "objects/TFn.h"
-#include "plot/TMasshImage.h"
+#include "core/objects/TFn.h"
+#include "core/plot/TMasshImage.h"
 
 #include "CountingCanvas.h"
 

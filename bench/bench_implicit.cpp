@@ -2,9 +2,9 @@
 // rectangle, at precision 6 (every pixel) and 1 (cells of 32 pixels), onto a canvas that only counts its
 // calls. Baseline: 800,000 bare evaluations of the same compiled formula, one per pixel, in the same run.
 // The goal at precision 6 is at most 1.5 times the baseline. CPU time, as the machine may be shared.
-#include "formula/TFunc.h"
-#include "objects/TFg.h"
-#include "plot/TMasshImage.h"
+#include "core/formula/TFunc.h"
+#include "core/objects/TFg.h"
+#include "core/plot/TMasshImage.h"
 
 #include "CountingCanvas.h"
 

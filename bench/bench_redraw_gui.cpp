@@ -1,11 +1,11 @@
 // The graph window's full redraw into a 1000 x 800 QImage: the coordinate system and ten explicit functions
 // SIN(X*k)+k, k = 1..10, on [-100, 100] at quality 1000, through the same picture path and QImage canvas the
 // window uses. Baseline in the same run: the coordinate system alone, so the objects' share shows.
-#include "document/GraphPicture.h"
+#include "core/document/GraphPicture.h"
+#include "core/plot/Osi.h"
+#include "core/plot/TMasshImage.h"
+#include "core/stats/TGList.h"
 #include "gui/plot/QImageCanvas.h"
-#include "plot/Osi.h"
-#include "plot/TMasshImage.h"
-#include "stats/TGList.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Reads arbitrary bytes as a document into a fresh program state: no crash, no hang, no sanitizer report.
-#include "base/IniFile.h"
-#include "document/DocumentFile.h"
-#include "formula/ParamTable.h"
-#include "plot/TMasshImage.h"
-#include "stats/TGList.h"
+#include "core/base/IniFile.h"
+#include "core/document/DocumentFile.h"
+#include "core/formula/ParamTable.h"
+#include "core/plot/TMasshImage.h"
+#include "core/stats/TGList.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // Compiles arbitrary bytes as a formula and evaluates it at a few points: no crash, no hang, and the fast
 // form agrees with the code-by-code run everywhere.
-#include "formula/PlainEvaluator.h"
-#include "formula/TFunc.h"
+#include "core/formula/PlainEvaluator.h"
+#include "core/formula/TFunc.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Arbitrary bytes as INI text: reading must never crash, every typed read must return, and the written text
 // must read back to the same content.
-#include "base/IniFile.h"
+#include "core/base/IniFile.h"
 
 #include <cstddef>
 #include <cstdint>

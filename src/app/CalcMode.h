@@ -1,6 +1,6 @@
 #pragma once
 // "vorn1 --calc [--digits N] EXPR...": the calculator without a window.
-#include "app/Calculator.h"
+#include "core/app/Calculator.h"
 
 #include <string>
 #include <vector>

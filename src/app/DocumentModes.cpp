@@ -1,13 +1,13 @@
 #include "app/DocumentModes.h"
 
-#include "base/NumberText.h"
-#include "document/DocumentFile.h"
-#include "document/GraphPicture.h"
-#include "formula/ParamTable.h"
+#include "core/base/NumberText.h"
+#include "core/document/DocumentFile.h"
+#include "core/document/GraphPicture.h"
+#include "core/formula/ParamTable.h"
+#include "core/plot/TMasshImage.h"
+#include "core/stats/TGList.h"
 #include "gui/plot/QImageCanvas.h"
 #include "gui/plot/QPainterCanvas.h"
-#include "plot/TMasshImage.h"
-#include "stats/TGList.h"
 
 #include <QFileInfo>
 #include <QImage>

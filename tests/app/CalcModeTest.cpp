@@ -1,5 +1,5 @@
 #include "app/CalcMode.h"
-#include "base/NumberText.h"
+#include "core/base/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "app/DocumentModes.h"
-#include "base/NumberText.h"
+#include "core/base/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Long double comparisons for tests: gtest's EXPECT_NEAR would convert to double.
-#include "base/Real.h"
+#include "core/base/Real.h"
 
 #include <gtest/gtest.h>
 

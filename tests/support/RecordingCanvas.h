@@ -2,8 +2,8 @@
 // A canvas that keeps a list of what was drawn, for tests. Each call records the state it used (the pen for
 // lines, pen and brush for shapes, the brush for fills), so two lists compare equal only when the pictures
 // would. Text extents are a fixed metric: 6 pixels per character, 10 pixels high.
-#include "plot/Canvas.h"
-#include "plot/TMassh.h"
+#include "core/plot/Canvas.h"
+#include "core/plot/TMassh.h"
 
 #include <iosfwd>
 #include <string>

@@ -1,8 +1,8 @@
-#include "app/Calculator.h"
+#include "core/app/Calculator.h"
 
-#include "base/MessageTable.h"
-#include "base/NumberText.h"
-#include "formula/TFunc.h"
+#include "core/base/MessageTable.h"
+#include "core/base/NumberText.h"
+#include "core/formula/TFunc.h"
 
 namespace {
 constexpr int MsgExpressionError = 7; // "Помилка у виразі!"

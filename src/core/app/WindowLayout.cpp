@@ -1,4 +1,4 @@
-#include "app/WindowLayout.h"
+#include "core/app/WindowLayout.h"
 
 namespace {
 // The margins the arrangement leaves: room for the frame's borders and scroll bars.

@@ -1,4 +1,4 @@
-#include "base/AtomicWrite.h"
+#include "core/base/AtomicWrite.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,8 +1,8 @@
-#include "base/IniFile.h"
+#include "core/base/IniFile.h"
 
-#include "base/AtomicWrite.h"
-#include "base/NumberText.h"
-#include "base/TextEncoding.h"
+#include "core/base/AtomicWrite.h"
+#include "core/base/NumberText.h"
+#include "core/base/TextEncoding.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,8 +1,8 @@
 #pragma once
 // A thin typed layer over INI text: sections and keys kept in write order, keys and section names found
 // without regard to case, values typed the way documents and settings store them.
-#include "base/NameIndex.h"
-#include "base/Real.h"
+#include "core/base/NameIndex.h"
+#include "core/base/Real.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "base/MessageTable.h"
+#include "core/base/MessageTable.h"
 
-#include "base/MessageTableData.h"
+#include "core/base/MessageTableData.h"
 
 namespace {
 

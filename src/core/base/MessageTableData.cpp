@@ -1,6 +1,6 @@
 // The built-in Ukrainian message texts; entry i is written to language files as "r" + (i + 1).
 // Trailing blanks are part of the texts: answers line up on them.
-#include "base/MessageTableData.h"
+#include "core/base/MessageTableData.h"
 
 const std::array<const char*, MessageCount> BuiltInMessages = {
     "Обчислення відстані до точки",                                                             // 0 r1

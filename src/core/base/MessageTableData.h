@@ -1,6 +1,6 @@
 #pragma once
 // The built-in texts of the message table, kept apart from the code that serves them.
-#include "base/MessageTable.h"
+#include "core/base/MessageTable.h"
 
 #include <array>
 

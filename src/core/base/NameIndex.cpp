@@ -1,4 +1,4 @@
-#include "base/NameIndex.h"
+#include "core/base/NameIndex.h"
 
 #include <stdexcept>
 

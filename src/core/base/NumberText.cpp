@@ -1,4 +1,4 @@
-#include "base/NumberText.h"
+#include "core/base/NumberText.h"
 
 #include <cerrno>
 #include <clocale>

@@ -1,6 +1,6 @@
 #pragma once
 // Numbers as texts: what the user sees (FloatStr) and what formula boxes, grids and documents hold.
-#include "base/Real.h"
+#include "core/base/Real.h"
 
 #include <string>
 #include <string_view>

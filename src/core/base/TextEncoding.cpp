@@ -1,4 +1,4 @@
-#include "base/TextEncoding.h"
+#include "core/base/TextEncoding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,10 +1,10 @@
-#include "document/DocumentFile.h"
+#include "core/document/DocumentFile.h"
 
-#include "base/IniFile.h"
-#include "formula/ParamTable.h"
-#include "objects/ObjectFactory.h"
-#include "plot/TMasshImage.h"
-#include "stats/TGList.h"
+#include "core/base/IniFile.h"
+#include "core/formula/ParamTable.h"
+#include "core/objects/ObjectFactory.h"
+#include "core/plot/TMasshImage.h"
+#include "core/stats/TGList.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
 #pragma once
 // The document file (.vr1): the global section with the scale and axis names, one section per object, the
 // labels placed on the graph and the parameters in use, in INI text.
-#include "document/TDocument.h"
+#include "core/document/TDocument.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "document/EntryChecks.h"
+#include "core/document/EntryChecks.h"
 
-#include "formula/TFunc.h"
+#include "core/formula/TFunc.h"
 
 #include <algorithm>
 

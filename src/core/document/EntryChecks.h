@@ -2,8 +2,8 @@
 // What the entry dialogs accept when the user confirms them. Each check looks at the typed texts (and at
 // which boxes are shown) and answers the first box that refused, the message to show and the boxes that
 // passed on the way (their texts join their boxes' histories even when a later box fails).
-#include "base/Real.h"
-#include "objects/ObjectEditor.h"
+#include "core/base/Real.h"
+#include "core/objects/ObjectEditor.h"
 
 #include <string>
 #include <vector>

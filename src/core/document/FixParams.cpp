@@ -1,12 +1,12 @@
-#include "document/FixParams.h"
+#include "core/document/FixParams.h"
 
-#include "base/NumberText.h"
-#include "document/TDocument.h"
-#include "objects/TFc.h"
-#include "objects/TFf.h"
-#include "objects/TFg.h"
-#include "objects/TFn.h"
-#include "objects/TFp.h"
+#include "core/base/NumberText.h"
+#include "core/document/TDocument.h"
+#include "core/objects/TFc.h"
+#include "core/objects/TFf.h"
+#include "core/objects/TFg.h"
+#include "core/objects/TFn.h"
+#include "core/objects/TFp.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 // "Новий об'єкт з зафіксованими параметрами": a copy of the current object that no longer follows p1..p9.
-#include "base/Real.h"
+#include "core/base/Real.h"
 
 #include <string>
 

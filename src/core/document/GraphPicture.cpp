@@ -1,8 +1,8 @@
-#include "document/GraphPicture.h"
+#include "core/document/GraphPicture.h"
 
-#include "plot/Osi.h"
-#include "plot/TMasshImage.h"
-#include "stats/TGList.h"
+#include "core/plot/Osi.h"
+#include "core/plot/TMasshImage.h"
+#include "core/stats/TGList.h"
 
 namespace {
 constexpr int LabelPointRadius = 2;

@@ -1,8 +1,8 @@
 #pragma once
 // What the graph shows, drawn through the surface's canvas: the one render path of the graph window, the
 // exported pictures and the clipboard.
-#include "document/TDocument.h"
-#include "plot/Colors.h"
+#include "core/document/TDocument.h"
+#include "core/plot/Colors.h"
 
 #include <functional>
 

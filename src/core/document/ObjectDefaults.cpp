@@ -1,10 +1,10 @@
-#include "document/ObjectDefaults.h"
+#include "core/document/ObjectDefaults.h"
 
-#include "objects/TFc.h"
-#include "objects/TFf.h"
-#include "objects/TFg.h"
-#include "objects/TFn.h"
-#include "objects/TFp.h"
+#include "core/objects/TFc.h"
+#include "core/objects/TFf.h"
+#include "core/objects/TFg.h"
+#include "core/objects/TFn.h"
+#include "core/objects/TFp.h"
 
 namespace {
 // Formula texts and ranges of a new object; a kind whose class exists makes its object from these.

@@ -1,8 +1,8 @@
 #pragma once
 // What "Створити" starts the entry dialog with: a new object of the chosen kind carrying the given colour
 // and the kind's default formulas and ranges.
-#include "objects/ObjKind.h"
-#include "plot/Colors.h"
+#include "core/objects/ObjKind.h"
+#include "core/plot/Colors.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "document/ObjectRemoval.h"
+#include "core/document/ObjectRemoval.h"
 
-#include "document/TDocument.h"
+#include "core/document/TDocument.h"
 
 namespace {
 void Take(TDocument& doc, int i, TRemovalResult& r) {

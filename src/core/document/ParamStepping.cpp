@@ -1,4 +1,4 @@
-#include "document/ParamStepping.h"
+#include "core/document/ParamStepping.h"
 
 #include <cmath>
 #include <limits>

@@ -5,7 +5,7 @@
 // A track with nothing to step (Max not above Min, which the bound edits can produce with Min = Max = 0, or
 // a step so large that no whole step fits) has 0 steps and its position is 0: no position is ever computed
 // by dividing by zero.
-#include "formula/ParamTable.h"
+#include "core/formula/ParamTable.h"
 
 // A value typed into the grid: Value := value, and a bound it passes is moved beyond it by half its
 // magnitude (Min := Value - |Value*0.5|, Max := Value + |Value*0.5|).

@@ -1,7 +1,7 @@
 #pragma once
 // The open document's shared state: the object list and the three selections the windows and commands use.
-#include "document/TFuncs.h"
-#include "document/TObjectList.h"
+#include "core/document/TFuncs.h"
+#include "core/document/TObjectList.h"
 
 struct TDocument {
     TObjectList Objects;

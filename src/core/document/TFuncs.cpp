@@ -1,6 +1,6 @@
-#include "document/TFuncs.h"
+#include "core/document/TFuncs.h"
 
-#include "document/TObjectList.h"
+#include "core/document/TObjectList.h"
 
 void TFuncs::Clear() {
     Items.clear();

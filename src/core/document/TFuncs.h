@@ -1,7 +1,7 @@
 #pragma once
 // A selection: references to objects of the list that one command works on, with counters of their kinds that
 // enable the commands.
-#include "objects/TFn.h"
+#include "core/objects/TFn.h"
 
 #include <vector>
 

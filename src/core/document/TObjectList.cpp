@@ -1,6 +1,6 @@
-#include "document/TObjectList.h"
+#include "core/document/TObjectList.h"
 
-#include "formula/ParamTable.h"
+#include "core/formula/ParamTable.h"
 
 int TObjectList::Append(std::unique_ptr<TFn> object, bool checked) {
     TObjEntry entry;

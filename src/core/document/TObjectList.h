@@ -1,6 +1,6 @@
 #pragma once
 // The document's objects: one ordered list of entries, each with its caption, check mark and owned object.
-#include "objects/TFn.h"
+#include "core/objects/TFn.h"
 
 #include <memory>
 #include <string>

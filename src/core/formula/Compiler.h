@@ -1,6 +1,6 @@
 #pragma once
 // Second half of compiling: the syntax check and the evaluation program built from the token string.
-#include "formula/Tokenizer.h"
+#include "core/formula/Tokenizer.h"
 
 using Program = std::vector<Code>;
 

@@ -1,7 +1,7 @@
-#include "formula/FastProgram.h"
+#include "core/formula/FastProgram.h"
 
-#include "formula/Operations.h"
-#include "formula/ParamTable.h"
+#include "core/formula/Operations.h"
+#include "core/formula/ParamTable.h"
 
 #include <cfloat>
 

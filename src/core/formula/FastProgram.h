@@ -2,7 +2,7 @@
 // The execution form of a compiled program: an expression rebuilt from the codes, constant parts folded,
 // whole powers turned into products, and leaf operands fused into the operations. Every result is
 // bit-identical to running the codes one by one.
-#include "formula/Compiler.h"
+#include "core/formula/Compiler.h"
 
 #include <cstdint>
 #include <vector>

@@ -2,8 +2,8 @@
 // The arithmetic of formulas: every operation with its domain rule. Each returns false where the formula has
 // no value; a processor fault (overflow, division by zero, invalid operation) shows as a non-finite result,
 // which the callers turn into the undefined value.
-#include "base/Real.h"
-#include "formula/Codes.h"
+#include "core/base/Real.h"
+#include "core/formula/Codes.h"
 
 #include <cmath>
 #include <cstdint>

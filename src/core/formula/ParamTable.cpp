@@ -1,4 +1,4 @@
-#include "formula/ParamTable.h"
+#include "core/formula/ParamTable.h"
 
 void TParamTable::ResetForNewDocument() {
     m_rows.fill(TParam{});

@@ -1,6 +1,6 @@
 #pragma once
 // The nine global parameters p1..p9 that formulas read at every evaluation.
-#include "base/Real.h"
+#include "core/base/Real.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
-#include "formula/PlainEvaluator.h"
+#include "core/formula/PlainEvaluator.h"
 
-#include "formula/Operations.h"
-#include "formula/ParamTable.h"
+#include "core/formula/Operations.h"
+#include "core/formula/ParamTable.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 #pragma once
 // Runs an evaluation program code by code, exactly as compiled: the reference for the fast form.
-#include "formula/Compiler.h"
+#include "core/formula/Compiler.h"
 
 Real EvaluatePlain(const Program& program, const TConstTable& consts, Real x, Real y);

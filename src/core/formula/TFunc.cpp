@@ -1,7 +1,7 @@
-#include "formula/TFunc.h"
+#include "core/formula/TFunc.h"
 
-#include "base/NumberText.h"
-#include "formula/ParamTable.h"
+#include "core/base/NumberText.h"
+#include "core/formula/ParamTable.h"
 
 TFunc::TFunc(const std::string& text) : m_text(text) {
     TCompiled compiled;

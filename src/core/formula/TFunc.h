@@ -1,8 +1,8 @@
 #pragma once
 // The formula holder: a formula text, its compiled program and constant table, and its fast execution form.
 // Every mathematical object is one; dialogs use a bare one to check a typed expression or compute a number.
-#include "formula/Compiler.h"
-#include "formula/FastProgram.h"
+#include "core/formula/Compiler.h"
+#include "core/formula/FastProgram.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "formula/Tokenizer.h"
+#include "core/formula/Tokenizer.h"
 
-#include "base/NumberText.h"
-#include "formula/ParamTable.h"
+#include "core/base/NumberText.h"
+#include "core/formula/ParamTable.h"
 
 namespace {
 

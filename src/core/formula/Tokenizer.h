@@ -1,7 +1,7 @@
 #pragma once
 // First half of compiling a formula: LOG rewriting, the token string with its constant table, unary minus.
-#include "base/Real.h"
-#include "formula/Codes.h"
+#include "core/base/Real.h"
+#include "core/formula/Codes.h"
 
 #include <array>
 #include <string>

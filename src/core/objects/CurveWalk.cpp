@@ -1,4 +1,4 @@
-#include "objects/CurveWalk.h"
+#include "core/objects/CurveWalk.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // Drawing of the curves whose argument is not x (parametric and polar). Their walk is not clipped to the
 // visible x range, so a long argument range in a narrow window would take a step count without bound; past
 // MaxCurveSteps base steps the curve is drawn by a plain uniform walk of MaxCurveSteps steps instead.
-#include "objects/TFn.h"
+#include "core/objects/TFn.h"
 
 // About a hundred windows' width at the highest quality: some tens of milliseconds of evaluation.
 constexpr long long MaxCurveSteps = 100000;

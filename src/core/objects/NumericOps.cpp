@@ -1,6 +1,6 @@
-#include "objects/NumericOps.h"
+#include "core/objects/NumericOps.h"
 
-#include "objects/TFn.h"
+#include "core/objects/TFn.h"
 
 #include <algorithm>
 #include <cmath>

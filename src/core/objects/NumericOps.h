@@ -2,7 +2,7 @@
 // The numeric operations the analysis tools run on an object. They work through the object's XOf and YOf,
 // so every kind gets them, and give UndefinedValue for an undefined result. Those that need no more than a
 // formula holder take a TFunc; those that need the object's own interval take a TFn.
-#include "formula/TFunc.h"
+#include "core/formula/TFunc.h"
 
 class TFn;
 

@@ -1,4 +1,4 @@
-#include "objects/ObjKind.h"
+#include "core/objects/ObjKind.h"
 
 #include <array>
 

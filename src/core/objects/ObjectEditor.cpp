@@ -1,4 +1,4 @@
-#include "objects/ObjectEditor.h"
+#include "core/objects/ObjectEditor.h"
 
 namespace {
 TObjectEditor* g_editor = nullptr;

@@ -6,8 +6,8 @@
 //
 // Kinds with dialogs of their own (circle, tables, samples) will add a virtual here each, with a default that
 // answers false, so an editor written before them keeps compiling.
-#include "objects/TCircleData.h"
-#include "plot/Colors.h"
+#include "core/objects/TCircleData.h"
+#include "core/plot/Colors.h"
 
 #include <string>
 

@@ -1,12 +1,12 @@
-#include "objects/ObjectFactory.h"
+#include "core/objects/ObjectFactory.h"
 
-#include "base/IniFile.h"
-#include "objects/ObjKind.h"
-#include "objects/TFc.h"
-#include "objects/TFf.h"
-#include "objects/TFg.h"
-#include "objects/TFn.h"
-#include "objects/TFp.h"
+#include "core/base/IniFile.h"
+#include "core/objects/ObjKind.h"
+#include "core/objects/TFc.h"
+#include "core/objects/TFf.h"
+#include "core/objects/TFg.h"
+#include "core/objects/TFn.h"
+#include "core/objects/TFp.h"
 
 #include <map>
 

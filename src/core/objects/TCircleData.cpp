@@ -1,7 +1,7 @@
-#include "objects/TCircleData.h"
+#include "core/objects/TCircleData.h"
 
-#include "formula/TFunc.h"
-#include "plot/TPointList.h"
+#include "core/formula/TFunc.h"
+#include "core/plot/TPointList.h"
 
 std::vector<TCircleBox> CircleBoxes(int page) {
     if (page == CirclePagePoint)

@@ -1,7 +1,7 @@
 #pragma once
 // The content of the circle dialog "Коло" and the checks it makes, so that the dialog itself only shows
 // and reads them. Page 0 defines the circle by its centre and radius, page 1 by its centre and a point on it.
-#include "plot/Colors.h"
+#include "core/plot/Colors.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "objects/TFc.h"
+#include "core/objects/TFc.h"
 
-#include "base/IniFile.h"
-#include "base/MessageTable.h"
-#include "base/NumberText.h"
+#include "core/base/IniFile.h"
+#include "core/base/MessageTable.h"
+#include "core/base/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

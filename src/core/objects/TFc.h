@@ -2,8 +2,8 @@
 // A circle, given by its centre and radius (page 0) or by its centre and a point on it (page 1). It keeps the
 // implicit formula (y-cy)^2+(x-cx)^2-R^2 and the square around it, so that the inequality tools treat it as
 // any 0=G(X,Y), but it draws itself as an ellipse and is edited in its own dialog.
-#include "objects/TCircleData.h"
-#include "objects/TFg.h"
+#include "core/objects/TCircleData.h"
+#include "core/objects/TFg.h"
 
 class TFc : public TFg {
 public:

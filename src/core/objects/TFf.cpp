@@ -1,6 +1,6 @@
-#include "objects/TFf.h"
+#include "core/objects/TFf.h"
 
-#include "objects/CurveWalk.h"
+#include "core/objects/CurveWalk.h"
 
 #include <cmath>
 

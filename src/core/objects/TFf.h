@@ -1,7 +1,7 @@
 #pragma once
 // The polar curve R=R(F) on [A, B]: the point at angle F lies R(F) from the origin. Everything else is the
 // explicit function's, through XOf and YOf.
-#include "objects/TFn.h"
+#include "core/objects/TFn.h"
 
 class TFf : public TFn {
 public:

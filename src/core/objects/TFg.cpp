@@ -1,7 +1,7 @@
-#include "objects/TFg.h"
+#include "core/objects/TFg.h"
 
-#include "base/IniFile.h"
-#include "base/NumberText.h"
+#include "core/base/IniFile.h"
+#include "core/base/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // The implicit curve 0=G(X,Y) on the rectangle [A, B] x [YA, YB]: drawn where G changes sign, found by a scan
 // of the visible part of the rectangle in square cells of pixels that are refined down to single pixels
 // where the sign changes.
-#include "objects/TFn.h"
+#include "core/objects/TFn.h"
 
 #include <array>
 #include <cstdint>

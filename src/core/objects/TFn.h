@@ -2,13 +2,13 @@
 // The explicit function Y=Y(X) on [A, B], and the root of every kind of object: the state all drawable
 // objects share and the operations the object list, the document, the graph window and the tools call.
 // Other kinds override what differs (XOf/YOf for curves, Draw for implicit curves, Save for tables, ...).
-#include "formula/TFunc.h"
-#include "objects/ObjKind.h"
-#include "objects/ObjectEditor.h"
-#include "objects/TRng.h"
-#include "objects/TRngBGP.h"
-#include "plot/Colors.h"
-#include "plot/TMasshImage.h"
+#include "core/formula/TFunc.h"
+#include "core/objects/ObjKind.h"
+#include "core/objects/ObjectEditor.h"
+#include "core/objects/TRng.h"
+#include "core/objects/TRngBGP.h"
+#include "core/plot/Colors.h"
+#include "core/plot/TMasshImage.h"
 
 #include <string>
 #include <vector>

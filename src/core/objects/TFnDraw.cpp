@@ -1,8 +1,8 @@
 // The drawing operations of TFn: the graph itself, the hatching of the integral tools and the highlighted
 // arc of the arc length tool.
-#include "objects/TFn.h"
+#include "core/objects/TFn.h"
 
-#include "plot/TMasshImage.h"
+#include "core/plot/TMasshImage.h"
 
 #include <algorithm>
 #include <cmath>

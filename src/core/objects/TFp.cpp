@@ -1,7 +1,7 @@
-#include "objects/TFp.h"
+#include "core/objects/TFp.h"
 
-#include "base/IniFile.h"
-#include "objects/CurveWalk.h"
+#include "core/base/IniFile.h"
+#include "core/objects/CurveWalk.h"
 
 namespace {
 const char* const XPrefix = "X(T)=";

@@ -1,7 +1,7 @@
 #pragma once
 // The parametric curve X=X(T), Y=Y(T) on [A, B]. The object's own formula is Y(T); X(T) is a second formula
 // it owns. Tabulation, information lines and the record are those of TFn, through XOf and YOf.
-#include "objects/TFn.h"
+#include "core/objects/TFn.h"
 
 class TFp : public TFn {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // A bound of an argument interval held as a constant formula ("-5", "2*PI", "P1+1"). Its value is computed
 // anew at every use, so a bound that names a parameter follows it without SetFormula.
-#include "formula/TFunc.h"
+#include "core/formula/TFunc.h"
 
 class TRng : public TFunc {
 public:

@@ -1,4 +1,4 @@
-#include "objects/TRngBGP.h"
+#include "core/objects/TRngBGP.h"
 
 #include <cmath>
 

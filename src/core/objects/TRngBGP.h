@@ -1,6 +1,6 @@
 #pragma once
 // The plotting quality of an object: a bound whose value is the number of plotting steps, 5..1000.
-#include "objects/TRng.h"
+#include "core/objects/TRng.h"
 
 class TRngBGP : public TRng {
 public:

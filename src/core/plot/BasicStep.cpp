@@ -1,4 +1,4 @@
-#include "plot/BasicStep.h"
+#include "core/plot/BasicStep.h"
 
 #include <cmath>
 

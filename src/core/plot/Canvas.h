@@ -4,8 +4,8 @@
 // - a line from A to B draws A but not B, so segments joined in XOR mode keep their shared vertex;
 // - a box (l, t, r, b) of a rectangle or an ellipse covers the columns l..r-1 and the rows t..b-1;
 // - a pixel outside the bitmap is ignored.
-#include "plot/Colors.h"
-#include "plot/TFont.h"
+#include "core/plot/Colors.h"
+#include "core/plot/TFont.h"
 
 #include <string>
 #include <vector>

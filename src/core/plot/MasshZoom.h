@@ -1,6 +1,6 @@
 #pragma once
 // The zoom commands of the main window: the world window halved or doubled about its centre.
-#include "plot/TMassh.h"
+#include "core/plot/TMassh.h"
 
 // "Зменшити масштаб": the middle half of the window.
 inline TMassh ShrunkMassh(const TMassh& m) {

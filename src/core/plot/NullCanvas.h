@@ -1,6 +1,6 @@
 #pragma once
 // Draws nothing: the surface draws here until the graph window hands it a bitmap.
-#include "plot/Canvas.h"
+#include "core/plot/Canvas.h"
 
 class TNullCanvas : public TCanvas {
 public:

@@ -1,7 +1,7 @@
-#include "plot/Osi.h"
+#include "core/plot/Osi.h"
 
-#include "base/NumberText.h"
-#include "plot/TMasshImage.h"
+#include "core/base/NumberText.h"
+#include "core/plot/TMasshImage.h"
 
 #include <algorithm>
 #include <cmath>

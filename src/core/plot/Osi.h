@@ -1,7 +1,7 @@
 #pragma once
 // The coordinate system, drawn first in every redraw: background, grid dots, the axes with one unit mark and
 // number each and, in Cartesian mode, their names; in polar mode circles at the steps and the two diagonals.
-#include "plot/Colors.h"
+#include "core/plot/Colors.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A font as the surface owns it and the settings file stores it. The name is kept as given even where the
 // platform lacks that family, so it is saved back unchanged.
-#include "plot/Colors.h"
+#include "core/plot/Colors.h"
 
 #include <string>
 

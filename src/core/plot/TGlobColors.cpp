@@ -1,4 +1,4 @@
-#include "plot/TGlobColors.h"
+#include "core/plot/TGlobColors.h"
 
 TColor TGlobColors::NextColor() {
     const TColor result = m_colors[m_cursor];

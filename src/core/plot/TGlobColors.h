@@ -1,6 +1,6 @@
 #pragma once
 // The program-wide palette of the 16 standard colours; new objects take their colour from it in turn.
-#include "plot/Colors.h"
+#include "core/plot/Colors.h"
 
 #include <array>
 

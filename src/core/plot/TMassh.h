@@ -1,7 +1,7 @@
 #pragma once
 // A world window: the rectangle of the plane the graph shows. Every stored window has XMin < XMax, YMin <
 // YMax.
-#include "base/Real.h"
+#include "core/base/Real.h"
 
 struct TMassh {
     Real XMin = -5;

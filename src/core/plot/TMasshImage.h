@@ -2,13 +2,13 @@
 // The plot surface: the world window shown in the graph, its mapping to the pixels of the bitmap, the tick
 // steps, and the colours and fonts everything on the graph is drawn with. The gui owns the bitmap and tells
 // the surface its size and its canvas; objects and tools draw on Canvas() through XToScr / YToScr.
-#include "base/Real.h"
-#include "plot/Canvas.h"
-#include "plot/Colors.h"
-#include "plot/CoordType.h"
-#include "plot/NullCanvas.h"
-#include "plot/TFont.h"
-#include "plot/TMassh.h"
+#include "core/base/Real.h"
+#include "core/plot/Canvas.h"
+#include "core/plot/Colors.h"
+#include "core/plot/CoordType.h"
+#include "core/plot/NullCanvas.h"
+#include "core/plot/TFont.h"
+#include "core/plot/TMassh.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "plot/TPointList.h"
+#include "core/plot/TPointList.h"
 
-#include "base/NumberText.h"
+#include "core/base/NumberText.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // The points the user records on the graph, kept as the texts of the graph window's grid: row 0 is the
 // header, rows 1 .. RowCount()-2 hold the points (number, X, Y) and the last row is always empty, ready for
 // the next point. An empty list is two rows with an empty row 1.
-#include "base/Real.h"
+#include "core/base/Real.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "stats/TGList.h"
+#include "core/stats/TGList.h"
 
 #include <stdexcept>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 // An owning list of the labels placed on the graph. Positions are 0-based; out of range throws
 // std::out_of_range.
-#include "base/Real.h"
+#include "core/base/Real.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "stats/TXList.h"
+#include "core/stats/TXList.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #pragma once
 // An owning list of numbers (a raw sample, extents) or of counts (the cumulative interval counts of a
 // sample). A list holds one kind of record; positions are 0-based and out of range throws std::out_of_range.
-#include "base/Real.h"
+#include "core/base/Real.h"
 
 #include <cstdint>
 #include <variant>

@@ -1,6 +1,6 @@
-#include "stats/TXYList.h"
+#include "core/stats/TXYList.h"
 
-#include "formula/TFunc.h"
+#include "core/formula/TFunc.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -2,7 +2,7 @@
 // An owning list of points (tables and broken lines: the numbers with the formula texts they came from) or
 // of variants with their counts (the variant table of a sample). A list holds one kind of record; positions
 // are 0-based and out of range throws std::out_of_range.
-#include "base/Real.h"
+#include "core/base/Real.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "gui/app/MessageDlg.h"
 
-#include "base/MessageTable.h"
+#include "core/base/MessageTable.h"
 
 #include <QApplication>
 #include <QDialog>

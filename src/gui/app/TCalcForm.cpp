@@ -1,6 +1,6 @@
 #include "gui/app/TCalcForm.h"
 
-#include "app/Calculator.h"
+#include "core/app/Calculator.h"
 #include "gui/app/MessageDlg.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 // The combo box of pen styles: each item shows a short line drawn in its style.
-#include "plot/Canvas.h"
+#include "core/plot/Canvas.h"
 
 #include <QComboBox>
 

@@ -1,8 +1,9 @@
 #include "gui/app/T__Main.h"
 
-#include "base/MessageTable.h"
-#include "document/DocumentFile.h"
-#include "formula/ParamTable.h"
+#include "core/base/MessageTable.h"
+#include "core/document/DocumentFile.h"
+#include "core/formula/ParamTable.h"
+#include "core/plot/MasshZoom.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TAboutDlg.h"
 #include "gui/app/TAns.h"
@@ -13,7 +14,6 @@
 #include "gui/document/TObjList.h"
 #include "gui/document/TParamPanel.h"
 #include "gui/plot/TGr.h"
-#include "plot/MasshZoom.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>

@@ -1,8 +1,8 @@
 #pragma once
 // The program's frame: the MDI window holding the graph, object list and answers windows, with the toolbar
 // and the main menu through which every command is reached.
-#include "app/WindowLayout.h"
-#include "document/TDocument.h"
+#include "core/app/WindowLayout.h"
+#include "core/document/TDocument.h"
 
 #include <QMainWindow>
 

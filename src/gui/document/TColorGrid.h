@@ -1,8 +1,8 @@
 #pragma once
 // A 4 x 4 grid of the palette's colours; clicking a cell (or moving through the cells with the arrow keys)
 // picks its colour. The picked cell carries a frame and the letters "FG".
-#include "plot/Colors.h"
-#include "plot/TGlobColors.h"
+#include "core/plot/Colors.h"
+#include "core/plot/TGlobColors.h"
 
 #include <QWidget>
 

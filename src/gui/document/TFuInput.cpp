@@ -1,10 +1,10 @@
 #include "gui/document/TFuInput.h"
 
-#include "document/EntryChecks.h"
+#include "core/document/EntryChecks.h"
+#include "core/plot/TGlobColors.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/document/HistoryBox.h"
 #include "gui/document/TColorGrid.h"
-#include "plot/TGlobColors.h"
 
 #include <QCheckBox>
 #include <QComboBox>

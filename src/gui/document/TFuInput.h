@@ -4,7 +4,7 @@
 // values back (Values). OK keeps the dialog open, with the offending box focused, until every shown box
 // compiles and the intervals are proper. The editable boxes remember the texts accepted in them during the
 // run.
-#include "objects/ObjectEditor.h"
+#include "core/objects/ObjectEditor.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The objects' way into their dialogs: the gui's TObjectEditor, showing the one TFuInput of the run and the
 // one circle dialog.
-#include "objects/ObjectEditor.h"
+#include "core/objects/ObjectEditor.h"
 
 #include <QPointer>
 

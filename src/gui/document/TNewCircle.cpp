@@ -1,12 +1,12 @@
 #include "gui/document/TNewCircle.h"
 
+#include "core/plot/TGlobColors.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TNumPanel.h"
 #include "gui/document/HistoryBox.h"
 #include "gui/document/TColorGrid.h"
 #include "gui/plot/TGr.h"
 #include "gui/plot/TGraphTool.h"
-#include "plot/TGlobColors.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // "Коло": the circle's dialog. Page 0 takes the centre and the radius, page 1 the centre and a point on the
 // circle; each page has its own OK, which confirms that page only when its boxes compile. The centre, or the
 // two points, can also be picked on the graph: the dialog borrows the graph window for that.
-#include "objects/TCircleData.h"
+#include "core/objects/TCircleData.h"
 
 #include <QDialog>
 #include <QPointer>

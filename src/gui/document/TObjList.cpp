@@ -1,16 +1,16 @@
 #include "gui/document/TObjList.h"
 
-#include "base/MessageTable.h"
-#include "document/FixParams.h"
-#include "document/ObjectDefaults.h"
-#include "document/ObjectRemoval.h"
-#include "document/TDocument.h"
+#include "core/base/MessageTable.h"
+#include "core/document/FixParams.h"
+#include "core/document/ObjectDefaults.h"
+#include "core/document/ObjectRemoval.h"
+#include "core/document/TDocument.h"
+#include "core/plot/TGlobColors.h"
+#include "core/plot/TMasshImage.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TNumPanelMini.h"
 #include "gui/document/TObjListDelegate.h"
 #include "gui/document/TParamPanel.h"
-#include "plot/TGlobColors.h"
-#include "plot/TMasshImage.h"
 
 #include <QAction>
 #include <QCloseEvent>

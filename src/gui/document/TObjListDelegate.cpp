@@ -1,6 +1,6 @@
 #include "gui/document/TObjListDelegate.h"
 
-#include "plot/Colors.h"
+#include "core/plot/Colors.h"
 
 #include <QApplication>
 #include <QPainter>

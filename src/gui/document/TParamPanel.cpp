@@ -1,8 +1,8 @@
 #include "gui/document/TParamPanel.h"
 
-#include "base/NumberText.h"
-#include "document/ParamStepping.h"
-#include "formula/ParamTable.h"
+#include "core/base/NumberText.h"
+#include "core/document/ParamStepping.h"
+#include "core/formula/ParamTable.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/document/TParamGrid.h"
 

@@ -1,6 +1,6 @@
 #include "gui/document/TRngInput.h"
 
-#include "document/EntryChecks.h"
+#include "core/document/EntryChecks.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/document/HistoryBox.h"
 

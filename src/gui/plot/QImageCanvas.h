@@ -4,7 +4,7 @@
 // out the last pixel along its own sweep direction, not at the end point, so joined segments in XOR would
 // cancel each other where they meet. Ellipses, arcs, wide lines and text go through QPainter without
 // antialiasing, XOR as RasterOp_SourceXorDestination and NOT XOR as RasterOp_NotSourceXorDestination.
-#include "plot/Canvas.h"
+#include "core/plot/Canvas.h"
 
 #include <QFont>
 #include <QImage>

@@ -2,7 +2,7 @@
 // A canvas over any QPainter device, for the vector pictures (SVG, PDF): the same drawing as the bitmap's,
 // with Qt's own primitives. Raster modes do not exist there: XOR marks are drawn as plain copies (no
 // transient mark is ever exported).
-#include "plot/Canvas.h"
+#include "core/plot/Canvas.h"
 
 class QPainter;
 

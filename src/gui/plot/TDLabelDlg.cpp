@@ -1,6 +1,6 @@
 #include "gui/plot/TDLabelDlg.h"
 
-#include "base/MessageTable.h"
+#include "core/base/MessageTable.h"
 #include "gui/app/MessageDlg.h" // Q(), S()
 #include "gui/app/TNumPanel.h"
 

@@ -1,6 +1,6 @@
 #include "gui/plot/TDistanceTool.h"
 
-#include "base/NumberText.h"
+#include "core/base/NumberText.h"
 #include "gui/app/TAns.h"
 #include "gui/plot/TGr.h"
 

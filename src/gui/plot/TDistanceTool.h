@@ -2,7 +2,7 @@
 // "Відстань до точки": the distance from the point of row 1 of the point list to the mouse, shown as a line
 // that follows the mouse and in the readout; a click reports the distance to the clicked point and makes it
 // the new starting point.
-#include "base/Real.h"
+#include "core/base/Real.h"
 #include "gui/plot/TGraphTool.h"
 
 class TDistanceTool : public TGraphTool {

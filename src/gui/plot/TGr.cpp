@@ -1,8 +1,9 @@
 #include "gui/plot/TGr.h"
 
-#include "base/NumberText.h"
-#include "document/GraphPicture.h"
-#include "document/TDocument.h"
+#include "core/base/NumberText.h"
+#include "core/document/GraphPicture.h"
+#include "core/document/TDocument.h"
+#include "core/plot/Osi.h"
 #include "gui/app/MessageDlg.h" // Q(), S()
 #include "gui/app/TAns.h"
 #include "gui/plot/TDLabelDlg.h"
@@ -10,7 +11,6 @@
 #include "gui/plot/TGrSurface.h"
 #include "gui/plot/TGraphTool.h"
 #include "gui/plot/TValueTool.h"
-#include "plot/Osi.h"
 
 #include <QAction>
 #include <QActionGroup>

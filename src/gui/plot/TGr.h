@@ -1,11 +1,11 @@
 #pragma once
 // The graph window: the plot surface with its bitmap, the mouse readout, zoom by a dragged rectangle, the
 // point list recorded by clicks, the labels, and the modal loan of the window to tools that pick points.
+#include "core/plot/TMasshImage.h"
+#include "core/plot/TPointList.h"
+#include "core/stats/TGList.h"
 #include "gui/plot/QImageCanvas.h"
 #include "gui/plot/TUpdatingCanvas.h"
-#include "plot/TMasshImage.h"
-#include "plot/TPointList.h"
-#include "stats/TGList.h"
 
 #include <QImage>
 #include <QPointer>

@@ -2,7 +2,7 @@
 // A tool that borrows the graph window while the user picks points on it (TGr::Borrow). While it runs its
 // handlers take the surface's mouse moves and clicks and erase the mouse cross; the defaults are the graph
 // window's own, so a tool overrides only what it does differently.
-#include "plot/Canvas.h"
+#include "core/plot/Canvas.h"
 
 #include <Qt>
 

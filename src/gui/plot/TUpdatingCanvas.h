@@ -1,7 +1,7 @@
 #pragma once
 // A canvas that draws through another and reports every change, so that whatever draws on the graph (the
 // window itself, the objects, the tools of the dialogs) shows on the screen without asking for it.
-#include "plot/Canvas.h"
+#include "core/plot/Canvas.h"
 
 #include <functional>
 #include <utility>

@@ -1,7 +1,7 @@
 #include "gui/plot/TValueTool.h"
 
-#include "base/NumberText.h"
-#include "formula/TFunc.h"
+#include "core/base/NumberText.h"
+#include "core/formula/TFunc.h"
 #include "gui/plot/TGr.h"
 
 std::vector<std::string> TValueTool::OpeningLines() const {

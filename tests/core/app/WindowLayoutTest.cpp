@@ -1,4 +1,4 @@
-#include "app/WindowLayout.h"
+#include "core/app/WindowLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "base/IniFile.h"
+#include "core/base/IniFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "base/MessageTable.h"
+#include "core/base/MessageTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "document/EntryChecks.h"
+#include "core/document/EntryChecks.h"
 
-#include "base/MessageTable.h"
-#include "formula/ParamTable.h"
+#include "core/base/MessageTable.h"
+#include "core/formula/ParamTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The example documents shipped with the program open, and each has what its name promises.
-#include "base/IniFile.h"
-#include "document/DocumentFile.h"
-#include "formula/ParamTable.h"
-#include "plot/TMasshImage.h"
-#include "stats/TGList.h"
+#include "core/base/IniFile.h"
+#include "core/document/DocumentFile.h"
+#include "core/formula/ParamTable.h"
+#include "core/plot/TMasshImage.h"
+#include "core/stats/TGList.h"
 
 #include <gtest/gtest.h>
 

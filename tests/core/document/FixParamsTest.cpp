@@ -1,10 +1,10 @@
-#include "document/FixParams.h"
-#include "base/NumberText.h"
-#include "document/ObjectDefaults.h"
-#include "document/TDocument.h"
-#include "formula/ParamTable.h"
-#include "objects/TFc.h"
-#include "plot/TMasshImage.h"
+#include "core/document/FixParams.h"
+#include "core/base/NumberText.h"
+#include "core/document/ObjectDefaults.h"
+#include "core/document/TDocument.h"
+#include "core/formula/ParamTable.h"
+#include "core/objects/TFc.h"
+#include "core/plot/TMasshImage.h"
 #include "support/LongDoubleNear.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "document/ObjectRemoval.h"
-#include "document/TDocument.h"
+#include "core/document/ObjectRemoval.h"
+#include "core/document/TDocument.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "document/ParamStepping.h"
-#include "base/NumberText.h"
+#include "core/document/ParamStepping.h"
+#include "core/base/NumberText.h"
 #include "support/LongDoubleNear.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "formula/Compiler.h"
+#include "core/formula/Compiler.h"
 
 #include <gtest/gtest.h>
 

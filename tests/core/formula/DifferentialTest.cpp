@@ -1,10 +1,10 @@
 // Random formulas, each built together with its expression tree: the compiled formula, run by the fast form
 // and code by code, must give the tree's value to the bit, with the same undefined points.
-#include "formula/Codes.h"
-#include "formula/Operations.h"
-#include "formula/ParamTable.h"
-#include "formula/PlainEvaluator.h"
-#include "formula/TFunc.h"
+#include "core/formula/Codes.h"
+#include "core/formula/Operations.h"
+#include "core/formula/ParamTable.h"
+#include "core/formula/PlainEvaluator.h"
+#include "core/formula/TFunc.h"
 
 #include "LongDoubleNear.h"
 

@@ -1,6 +1,6 @@
-#include "formula/ParamTable.h"
-#include "formula/PlainEvaluator.h"
-#include "formula/TFunc.h"
+#include "core/formula/ParamTable.h"
+#include "core/formula/PlainEvaluator.h"
+#include "core/formula/TFunc.h"
 
 #include "LongDoubleNear.h"
 

@@ -1,5 +1,5 @@
-#include "formula/TFunc.h"
-#include "formula/ParamTable.h"
+#include "core/formula/TFunc.h"
+#include "core/formula/ParamTable.h"
 
 #include "LongDoubleNear.h"
 

@@ -1,5 +1,5 @@
-#include "formula/Tokenizer.h"
-#include "formula/ParamTable.h"
+#include "core/formula/Tokenizer.h"
+#include "core/formula/ParamTable.h"
 
 #include "LongDoubleNear.h"
 

@@ -1,5 +1,5 @@
-#include "objects/NumericOps.h"
-#include "objects/TFn.h"
+#include "core/objects/NumericOps.h"
+#include "core/objects/TFn.h"
 #include "support/LongDoubleNear.h"
 
 #include <cmath>

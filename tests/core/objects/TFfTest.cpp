@@ -1,4 +1,4 @@
-#include "objects/TFf.h"
+#include "core/objects/TFf.h"
 #include "support/LongDoubleNear.h"
 #include "support/RecordingCanvas.h"
 

@@ -1,5 +1,5 @@
-#include "objects/TFg.h"
-#include "base/IniFile.h"
+#include "core/objects/TFg.h"
+#include "core/base/IniFile.h"
 #include "support/LongDoubleNear.h"
 #include "support/RecordingCanvas.h"
 

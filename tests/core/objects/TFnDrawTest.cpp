@@ -1,4 +1,4 @@
-#include "objects/TFn.h"
+#include "core/objects/TFn.h"
 #include "support/LongDoubleNear.h"
 #include "support/RecordingCanvas.h"
 

@@ -1,7 +1,7 @@
-#include "objects/TFn.h"
-#include "base/IniFile.h"
-#include "formula/ParamTable.h"
-#include "objects/ObjectFactory.h"
+#include "core/objects/TFn.h"
+#include "core/base/IniFile.h"
+#include "core/formula/ParamTable.h"
+#include "core/objects/ObjectFactory.h"
 
 #include <gtest/gtest.h>
 

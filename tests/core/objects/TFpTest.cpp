@@ -1,8 +1,8 @@
-#include "objects/TFp.h"
-#include "base/IniFile.h"
-#include "formula/ParamTable.h"
-#include "objects/CurveWalk.h"
-#include "objects/TFf.h"
+#include "core/objects/TFp.h"
+#include "core/base/IniFile.h"
+#include "core/formula/ParamTable.h"
+#include "core/objects/CurveWalk.h"
+#include "core/objects/TFf.h"
 #include "support/LongDoubleNear.h"
 #include "support/RecordingCanvas.h"
 

@@ -1,6 +1,6 @@
-#include "objects/TRng.h"
-#include "formula/ParamTable.h"
-#include "objects/TRngBGP.h"
+#include "core/objects/TRng.h"
+#include "core/formula/ParamTable.h"
+#include "core/objects/TRngBGP.h"
 
 #include <gtest/gtest.h>
 

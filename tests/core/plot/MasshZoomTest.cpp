@@ -1,4 +1,4 @@
-#include "plot/MasshZoom.h"
+#include "core/plot/MasshZoom.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "plot/Osi.h"
-#include "plot/TMasshImage.h"
+#include "core/plot/Osi.h"
+#include "core/plot/TMasshImage.h"
 #include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "plot/TMasshImage.h"
-#include "plot/BasicStep.h"
-#include "plot/TGlobColors.h"
+#include "core/plot/TMasshImage.h"
+#include "core/plot/BasicStep.h"
+#include "core/plot/TGlobColors.h"
 #include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "plot/TPointList.h"
+#include "core/plot/TPointList.h"
 
 #include "LongDoubleNear.h"
 

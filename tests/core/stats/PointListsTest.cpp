@@ -1,7 +1,7 @@
-#include "formula/ParamTable.h"
-#include "stats/TGList.h"
-#include "stats/TXList.h"
-#include "stats/TXYList.h"
+#include "core/formula/ParamTable.h"
+#include "core/stats/TGList.h"
+#include "core/stats/TXList.h"
+#include "core/stats/TXYList.h"
 
 #include <gtest/gtest.h>
 

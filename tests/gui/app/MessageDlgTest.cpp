@@ -1,5 +1,5 @@
 #include "gui/app/MessageDlg.h"
-#include "base/MessageTable.h"
+#include "core/base/MessageTable.h"
 
 #include <gtest/gtest.h>
 

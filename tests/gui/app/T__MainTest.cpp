@@ -2,15 +2,15 @@
 // graph built and zoomed, parameters stepped, documents saved and opened.
 #include "gui/app/T__Main.h"
 
-#include "base/MessageTable.h"
-#include "document/GraphPicture.h"
-#include "formula/ParamTable.h"
+#include "core/base/MessageTable.h"
+#include "core/document/GraphPicture.h"
+#include "core/formula/ParamTable.h"
+#include "core/plot/TGlobColors.h"
 #include "gui/app/TAns.h"
 #include "gui/document/TObjList.h"
 #include "gui/document/TParamPanel.h"
 #include "gui/plot/QImageCanvas.h"
 #include "gui/plot/TGr.h"
-#include "plot/TGlobColors.h"
 
 #include "../document/FuInputDriver.h"
 

@@ -1,7 +1,7 @@
 #include "gui/document/TBrokLongIn.h"
 
 #include "FuInputDriver.h"
-#include "base/MessageTable.h"
+#include "core/base/MessageTable.h"
 
 #include <QPushButton>
 #include <QSpinBox>

@@ -1,11 +1,11 @@
 #include "gui/document/TFuInput.h"
 
 #include "FuInputDriver.h"
-#include "base/MessageTable.h"
+#include "core/base/MessageTable.h"
+#include "core/objects/TFn.h"
+#include "core/plot/TGlobColors.h"
 #include "gui/document/TColorGrid.h"
 #include "gui/document/TFuInputEditor.h"
-#include "objects/TFn.h"
-#include "plot/TGlobColors.h"
 
 #include <QCheckBox>
 #include <QComboBox>

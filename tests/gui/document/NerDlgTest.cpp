@@ -1,7 +1,7 @@
 #include "gui/document/TNerDlg.h"
 
 #include "FuInputDriver.h"
-#include "base/MessageTable.h"
+#include "core/base/MessageTable.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,16 +1,16 @@
 #include "gui/document/TNewCircle.h"
 
 #include "FuInputDriver.h"
-#include "base/MessageTable.h"
-#include "base/NumberText.h"
-#include "document/TDocument.h"
+#include "core/base/MessageTable.h"
+#include "core/base/NumberText.h"
+#include "core/document/TDocument.h"
+#include "core/objects/TFc.h"
+#include "core/plot/TGlobColors.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/document/TColorGrid.h"
 #include "gui/document/TFuInputEditor.h"
 #include "gui/plot/TGr.h"
 #include "gui/plot/TGrSurface.h"
-#include "objects/TFc.h"
-#include "plot/TGlobColors.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "gui/document/TRngInput.h"
 
 #include "FuInputDriver.h"
-#include "base/MessageTable.h"
+#include "core/base/MessageTable.h"
 
 #include <QComboBox>
 #include <QPushButton>

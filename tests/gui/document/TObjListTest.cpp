@@ -1,12 +1,12 @@
 #include "gui/document/TObjList.h"
-#include "base/MessageTable.h"
-#include "document/TDocument.h"
-#include "formula/ParamTable.h"
+#include "core/base/MessageTable.h"
+#include "core/document/TDocument.h"
+#include "core/formula/ParamTable.h"
+#include "core/objects/ObjectEditor.h"
+#include "core/plot/TGlobColors.h"
+#include "core/plot/TMasshImage.h"
 #include "gui/document/TParamGrid.h"
 #include "gui/document/TParamPanel.h"
-#include "objects/ObjectEditor.h"
-#include "plot/TGlobColors.h"
-#include "plot/TMasshImage.h"
 #include "support/LongDoubleNear.h"
 
 #include <gtest/gtest.h>

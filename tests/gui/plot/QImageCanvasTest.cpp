@@ -1,6 +1,6 @@
 #include "gui/plot/QImageCanvas.h"
-#include "plot/Osi.h"
-#include "plot/TMasshImage.h"
+#include "core/plot/Osi.h"
+#include "core/plot/TMasshImage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "gui/plot/TGr.h"
 
-#include "base/NumberText.h"
-#include "document/TDocument.h"
+#include "core/base/NumberText.h"
+#include "core/document/TDocument.h"
 #include "gui/app/TAns.h"
 #include "gui/plot/TDLabelDlg.h"
 #include "gui/plot/TGrSurface.h"
