@@ -70,24 +70,41 @@ bool WellFormed(const Program& program) {
 
 } // namespace
 
-bool SyntaxCheck(const TokenString& t, int& operations) {
+bool SyntaxCheck(const TTokens& tokens, int& operations, TCompileFault& fault) {
+    const TokenString& t = tokens.Codes;
     operations = 0;
-    if (t.empty()) return false;
+    const auto fail = [&fault](TFormulaFault reason, std::size_t offset) {
+        fault = TCompileFault{reason, offset};
+        return false;
+    };
+    const std::size_t end = tokens.Origin.back();
+    if (t.empty() || (t.size() == 2 && IsBinary(t.back())))
+        return fail(TFormulaFault::Empty, end); // nothing but the leading "0 +"
     for (std::size_t i = 0; i + 1 < t.size(); ++i) {
         const Code c = t[i], n = t[i + 1];
-        if (IsOperand(c) && (IsOperand(n) || n == Open)) return false; // "2X", "2(": no implicit product
-        if (IsOperand(c) && IsFunction(n)) return false;               // "2SIN(X)"
-        if (c == Open && IsBinary(n)) return false;                    // "(*X", unary plus "(+X"
-        if (IsBinary(c) && n == Close) return false;                   // "X+)"
-        if (IsFunction(c) && n != Open) return false;                  // "SIN X", "SINX"
-        if (IsBinary(c) && IsBinary(n)) return false;                  // "2*-3", "X^-1"
-        if (c == Open && n == Close) return false;                     // "()"
-        if (c == Close && n != Close && !IsBinary(n)) return false;    // ")X", ")("
-        if (c == Log) return false;                                    // "LO(...)"
+        const std::size_t at = tokens.Origin[i + 1]; // most rules refuse the second code
+        if (IsOperand(c) && (IsOperand(n) || n == Open))
+            return fail(TFormulaFault::ImplicitProduct, at); // "2X", "2(": no implicit product
+        if (IsOperand(c) && IsFunction(n)) return fail(TFormulaFault::FunctionAfterOperand, at); // "2SIN(X)"
+        if (c == Open && IsBinary(n)) return fail(TFormulaFault::OperatorAfterOpen, at);   // "(*X", "(+X"
+        if (IsBinary(c) && n == Close) return fail(TFormulaFault::CloseAfterOperator, at); // "X+)"
+        if (IsFunction(c) && n != Open) return fail(TFormulaFault::FunctionWithoutParenthesis, at); // "SIN2"
+        if (IsBinary(c) && IsBinary(n)) return fail(TFormulaFault::TwoOperators, at);  // "2*-3", "X^-1"
+        if (c == Open && n == Close) return fail(TFormulaFault::EmptyParentheses, at); // "()"
+        if (c == Close && n != Close && !IsBinary(n))
+            return fail(TFormulaFault::NoOperatorAfterClose, at);            // ")X", ")("
+        if (c == Log) return fail(TFormulaFault::LogCode, tokens.Origin[i]); // "LO(...)"
         if (IsOperation(c)) ++operations;
     }
     const Code last = t.back();
-    return !IsBinary(last) && !IsFunction(last); // "X+", "SIN", the empty formula
+    if (IsBinary(last) || IsFunction(last)) return fail(TFormulaFault::Unfinished, end); // "X+", "SIN"
+    return true;
+}
+
+bool SyntaxCheck(const TokenString& tokens, int& operations) {
+    TTokens traced{tokens, std::vector<std::size_t>(tokens.size() + 1)};
+    TCompileFault fault;
+    return SyntaxCheck(traced, operations, fault);
 }
 
 bool EmitProgram(TokenString s, int operations, Program& program) {
@@ -129,9 +146,15 @@ bool EmitProgram(TokenString s, int operations, Program& program) {
     return s.size() == 1 && s[0] == Result && WellFormed(program);
 }
 
-bool CompileFormula(const std::string& formula, TCompiled& out) {
-    TokenString tokens;
+bool CompileFormula(const std::string& formula, TCompiled& out, TFormulaError* error) {
+    TTokens tokens;
+    TCompileFault fault;
     int operations = 0;
-    return TokenizeFormula(formula, tokens, out.Consts) && SyntaxCheck(tokens, operations) &&
-           EmitProgram(std::move(tokens), operations, out.Codes);
+    bool ok = TokenizeFormula(formula, tokens, out.Consts, fault) && SyntaxCheck(tokens, operations, fault);
+    if (ok && !EmitProgram(std::move(tokens.Codes), operations, out.Codes)) {
+        fault = TCompileFault{TFormulaFault::Unevaluable, 0};
+        ok = false;
+    }
+    if (error) *error = ToFormulaError(fault, formula);
+    return ok;
 }

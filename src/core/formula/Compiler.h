@@ -7,6 +7,7 @@ using Program = std::vector<Code>;
 // Checks neighbouring codes and the last code; on success sets operations to the number of binary operators
 // and functions to emit. Rejects implicit multiplication ("2X", "X("), "SIN X", "()", "(*", "+)", "**", ")X",
 // the LOG code, and a trailing operator or function (so the empty formula too).
+bool SyntaxCheck(const TTokens& tokens, int& operations, TCompileFault& fault);
 bool SyntaxCheck(const TokenString& tokens, int& operations);
 
 // Emits the program for a checked token string by repeatedly choosing the leftmost operation whose priority
@@ -19,5 +20,6 @@ struct TCompiled {
     TConstTable Consts{};
 };
 
-// The whole compilation of a formula text (not yet upper-cased). False on any error; out is then unspecified.
-bool CompileFormula(const std::string& formula, TCompiled& out);
+// The whole compilation of a formula text (not yet upper-cased). False on any error; out is then unspecified
+// and error, when given, tells the rule that refused the text and where.
+bool CompileFormula(const std::string& formula, TCompiled& out, TFormulaError* error = nullptr);

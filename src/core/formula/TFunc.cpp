@@ -5,7 +5,7 @@
 
 TFunc::TFunc(const std::string& text) : m_text(text) {
     TCompiled compiled;
-    if (CompileFormula(text, compiled)) Install(std::move(compiled));
+    if (CompileFormula(text, compiled, &m_error)) Install(std::move(compiled));
 }
 
 void TFunc::Install(TCompiled&& compiled) {
@@ -13,14 +13,18 @@ void TFunc::Install(TCompiled&& compiled) {
     if (!m_fast.Build(m_compiled.Codes, m_compiled.Consts)) {
         m_compiled.Codes.clear();
         m_fast.Clear();
+        m_error = TFormulaError{TFormulaFault::Unevaluable, 0};
     }
 }
 
 bool TFunc::SetFormula(const std::string& text) {
     TCompiled compiled;
-    if (!CompileFormula(text, compiled)) return false;
+    if (!CompileFormula(text, compiled, &m_error)) return false;
     FastProgram fast;
-    if (!fast.Build(compiled.Codes, compiled.Consts)) return false;
+    if (!fast.Build(compiled.Codes, compiled.Consts)) {
+        m_error = TFormulaError{TFormulaFault::Unevaluable, 0};
+        return false;
+    }
     m_text = text;
     m_compiled = std::move(compiled);
     m_fast = std::move(fast);
@@ -61,4 +65,10 @@ std::string TFunc::FormulaWithParams() const {
 bool FormulaCompiles(const std::string& text) {
     TCompiled compiled;
     return CompileFormula(text, compiled);
+}
+
+TFormulaError CheckFormula(const std::string& text) {
+    TFunc scratch("0");
+    scratch.SetFormula(text);
+    return scratch.LastError();
 }

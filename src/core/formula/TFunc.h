@@ -20,6 +20,9 @@ public:
     virtual Real YOf(Real t) const { return Calc(t, 0); }
     // Replaces text and formula only when the text compiles; otherwise the object stays as it was.
     virtual bool SetFormula(const std::string& text);
+    // Why the text of the last SetFormula (or of the constructor) did not compile, and where; Ok() when it
+    // did.
+    const TFormulaError& LastError() const { return m_error; }
     // Sets Used of every parameter the formula refers to.
     virtual void MarkParams() const;
     virtual bool UsesParams() const;
@@ -42,7 +45,10 @@ private:
     std::string m_text;
     TCompiled m_compiled;
     FastProgram m_fast;
+    TFormulaError m_error;
 };
 
 // Is the text a formula that compiles? (The check every entry dialog makes.)
 bool FormulaCompiles(const std::string& text);
+// The same check with its reason: where a box that refused its text puts the caret.
+TFormulaError CheckFormula(const std::string& text);
