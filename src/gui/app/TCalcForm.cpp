@@ -2,6 +2,7 @@
 
 #include "core/app/Calculator.h"
 #include "gui/app/MessageDlg.h"
+#include "gui/document/FormulaCaret.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -177,6 +178,7 @@ QLineEdit* TCalcForm::FocusedEdit() const {
 void TCalcForm::CalcBClick() {
     m_rez->appendPlainText(Q(CalculatorLine(S(m_ed->text()))));
     m_ed->setFocus();
+    PutCaretAtFormulaError(m_ed);
 }
 
 void TCalcForm::ClearButtonClick() {

@@ -3,6 +3,7 @@
 #include "core/document/EntryChecks.h"
 #include "core/plot/TGlobColors.h"
 #include "gui/app/MessageDlg.h"
+#include "gui/document/FormulaCaret.h"
 #include "gui/document/HistoryBox.h"
 #include "gui/document/TColorGrid.h"
 
@@ -353,6 +354,7 @@ void TFuInput::accept() {
         RememberText(Box(box));
     if (!check.Ok()) {
         FocusBox(Box(check.Failed));
+        PutCaretAtFormulaError(Box(check.Failed)->lineEdit());
         ShowErrorMessage(check.Message, this);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "core/document/EntryChecks.h"
 #include "gui/app/MessageDlg.h"
+#include "gui/document/FormulaCaret.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -61,6 +62,7 @@ void TNerDlg::accept() {
     const TEntryCheck<TNerBox> check = CheckNerInput(RightSide());
     if (!check.Ok()) {
         m_nerEdit->setFocus(Qt::OtherFocusReason);
+        PutCaretAtFormulaError(m_nerEdit);
         ShowErrorMessage(check.Message, this);
         return;
     }

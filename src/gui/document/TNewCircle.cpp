@@ -3,6 +3,7 @@
 #include "core/plot/TGlobColors.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TNumPanel.h"
+#include "gui/document/FormulaCaret.h"
 #include "gui/document/HistoryBox.h"
 #include "gui/document/TColorGrid.h"
 #include "gui/plot/TGr.h"
@@ -245,6 +246,7 @@ void TNewCircle::accept() {
         RememberText(Box(box));
     if (!check.Ok()) {
         FocusBox(check.Failed);
+        PutCaretAtFormulaError(Box(check.Failed)->lineEdit());
         ShowErrorMessage(check.Message, this);
         return;
     }

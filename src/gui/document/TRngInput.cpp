@@ -2,6 +2,7 @@
 
 #include "core/document/EntryChecks.h"
 #include "gui/app/MessageDlg.h"
+#include "gui/document/FormulaCaret.h"
 #include "gui/document/HistoryBox.h"
 
 #include <QComboBox>
@@ -70,6 +71,7 @@ void TRngInput::accept() {
     if (!check.Ok()) {
         Box(check.Failed)->setFocus(Qt::OtherFocusReason);
         Box(check.Failed)->lineEdit()->selectAll();
+        PutCaretAtFormulaError(Box(check.Failed)->lineEdit());
         ShowErrorMessage(check.Message, this);
         return;
     }

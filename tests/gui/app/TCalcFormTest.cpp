@@ -51,6 +51,27 @@ TEST(CalcForm, CalculateAppendsResultOrMessage) {
     EXPECT_EQ(LastLine(form.Rez()), QString("1024"));
 }
 
+TEST(CalcForm, PutsTheCaretWhereTheExpressionFails) {
+    TCalcForm form;
+    form.show();
+    struct Row {
+        const char* Expression;
+        int Caret;
+    };
+    const Row rows[] = {
+        {"2(3)", 1},  // no implicit product
+        {"SIN 1", 3}, // no blanks
+        {"2+3*", 4},  // an operand is missing at the end
+        {"1/0", 3},   // compiles: the caret stays where typing left it
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Expression);
+        form.Ed()->setText(row.Expression);
+        form.CalcB()->click();
+        EXPECT_EQ(form.Ed()->cursorPosition(), row.Caret);
+    }
+}
+
 TEST(CalcForm, MemoCopiesTheLastResultAndClearEmptiesBoth) {
     TCalcForm form;
     form.show();

@@ -73,6 +73,53 @@ TEST(FuInput, RefusesAFunctionWithoutParenthesesAndFocusesTheFormula) {
     EXPECT_FALSE(r.Accepted) << "Escape cancels";
 }
 
+TEST(FuInput, PutsTheCaretWhereTheFormulaFails) {
+    ResetBuiltInTexts();
+    struct Row {
+        const char* Text;
+        int Caret; // in the box's UTF-16 units
+        const char* Why;
+    } rows[] = {
+        {"2X+1", 1, "no implicit product: at the X"},
+        {"X++1", 2, "at the second operator"},
+        {"SIN(X", 5, "the missing ) at the end"},
+        {"log(2,x)*(x+", 12, "lower case and LOG rewriting keep the places"},
+        {"X+\u0436*2", 2, "a Cyrillic letter is no formula letter"},
+        {"\U0001D465+LOG(8)", 8, "a character outside the basic plane takes two units"},
+    };
+    TFuInput dlg;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Text);
+        SCOPED_TRACE(row.Why);
+        QString error;
+        int caret = -1;
+        bool selected = true;
+        OnNextModal([&](QDialog*) {
+            dlg.FyEdit()->setEditText(QString::fromUtf8(row.Text));
+            error = ErrorFrom(&dlg, [&] { dlg.OKButton()->click(); });
+            caret = dlg.FyEdit()->lineEdit()->cursorPosition();
+            selected = dlg.FyEdit()->lineEdit()->hasSelectedText();
+            QTest::keyClick(dlg.focusWidget(), Qt::Key_Escape);
+        });
+        TFuInputData data;
+        dlg.Run(data);
+        EXPECT_EQ(error, "Помилка у виразі!");
+        EXPECT_EQ(caret, row.Caret);
+        EXPECT_FALSE(selected);
+    }
+    SCOPED_TRACE("a bound that compiles but makes no interval stays selected");
+    bool selected = false;
+    OnNextModal([&](QDialog*) {
+        dlg.AxEdit()->setEditText("5");
+        ErrorFrom(&dlg, [&] { dlg.OKButton()->click(); });
+        selected = dlg.AxEdit()->lineEdit()->selectedText() == "5";
+        QTest::keyClick(dlg.focusWidget(), Qt::Key_Escape);
+    });
+    TFuInputData data;
+    dlg.Run(data);
+    EXPECT_TRUE(selected);
+}
+
 TEST(FuInput, RefusesAnEmptyOrReversedInterval) {
     struct Row {
         const char* A;

@@ -14,11 +14,13 @@ TEST(NerDlg, RefusesARightSideThatIsNoFormula) {
     TNerDlg dlg;
     QString error;
     bool stillOpen = false, focused = false;
+    int caret = -1;
     OnNextModal([&](QDialog*) {
         dlg.NerEdit()->setText("SIN X");
         error = ErrorFrom(&dlg, [&] { dlg.OKButton()->click(); });
         stillOpen = dlg.isVisible();
         focused = dlg.focusWidget() == dlg.NerEdit();
+        caret = dlg.NerEdit()->cursorPosition();
         dlg.NerComboBox()->setCurrentIndex(TNerDlg::Greater);
         dlg.NerEdit()->setText("2*P1");
         dlg.OKButton()->click();
@@ -27,6 +29,7 @@ TEST(NerDlg, RefusesARightSideThatIsNoFormula) {
     EXPECT_EQ(error, "Помилка у виразі!");
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(focused);
+    EXPECT_EQ(caret, 3) << "at the blank";
     EXPECT_EQ(dlg.SelectedRelation(), TNerDlg::Greater);
     EXPECT_EQ(dlg.RightSide(), "2*P1");
 

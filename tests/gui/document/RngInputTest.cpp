@@ -4,6 +4,7 @@
 #include "core/base/MessageTable.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -15,31 +16,36 @@ TEST(RngInput, RefusesBadBoundsAndIntervalsThatDoNotRise) {
         const char* B;
         const char* Error;
         QComboBox* (TRngInput::*Focus)() const;
+        int Caret; // in the refused box
     };
     const Row rows[] = {
-        {"(", "1", "Помилка у виразі!", &TRngInput::RngAEdit},
-        {"0", "SIN X", "Помилка у виразі!", &TRngInput::RngBEdit},
-        {"1", "1", "Неправильно задано відрізок!", nullptr},
-        {"PI", "0", "Неправильно задано відрізок!", nullptr},
+        {"(", "1", "Помилка у виразі!", &TRngInput::RngAEdit, 1},
+        {"0", "SIN X", "Помилка у виразі!", &TRngInput::RngBEdit, 3},
+        {"1", "1", "Неправильно задано відрізок!", nullptr, 0},
+        {"PI", "0", "Неправильно задано відрізок!", nullptr, 0},
     };
     TRngInput dlg;
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.A) + " .. " + row.B);
         QString error;
         bool stillOpen = false, focused = true;
+        int caret = 0;
         OnNextModal([&](QDialog*) {
             dlg.SetBounds(row.A, row.B);
             error = ErrorFrom(&dlg, [&] { dlg.OKButton()->click(); });
             stillOpen = dlg.isVisible();
-            if (row.Focus)
+            if (row.Focus) {
                 focused = (dlg.*row.Focus)()->isAncestorOf(dlg.focusWidget()) ||
                           dlg.focusWidget() == (dlg.*row.Focus)();
+                caret = (dlg.*row.Focus)()->lineEdit()->cursorPosition();
+            }
             dlg.CancelButton()->click();
         });
         EXPECT_EQ(dlg.exec(), QDialog::Rejected);
         EXPECT_EQ(error, row.Error);
         EXPECT_TRUE(stillOpen);
         EXPECT_TRUE(focused);
+        EXPECT_EQ(caret, row.Caret);
     }
 }
 
