@@ -36,10 +36,10 @@ std::array<std::string, DialogCaptionCount>& DialogCaptions() {
     return table;
 }
 
-const std::string& Msg(int index) {
+const std::string& Msg(msg::Id id) {
     static const std::string empty;
-    if (index < 0 || index >= MessageCount) return empty;
-    return MessageTable()[index];
+    if (id < 0 || id >= MessageCount) return empty;
+    return MessageTable()[id];
 }
 
 void ResetBuiltInTexts() {

@@ -1,10 +1,13 @@
 #pragma once
 // The program's replaceable texts: messages, answer headings and dialog titles built at run time, and the
 // captions of the message dialog's buttons and windows. A language file may replace every entry.
+#include "core/base/MessageIds.h"
+
 #include <array>
 #include <string>
 
 constexpr int MessageCount = 129;
+static_assert(msg::Count == MessageCount, "every entry of the table has a name");
 constexpr int ButtonCaptionCount = 11;
 constexpr int DialogCaptionCount = 5;
 
@@ -14,5 +17,5 @@ std::array<std::string, ButtonCaptionCount>& ButtonCaptions(); // Yes, No, OK, C
 std::array<std::string, DialogCaptionCount>&
 DialogCaptions(); // warning, error, information, confirmation, custom
 
-const std::string& Msg(int index); // MessageTable()[index]; an empty text for an index out of range
-void ResetBuiltInTexts();          // puts every table back to the built-in Ukrainian texts
+const std::string& Msg(msg::Id id); // the entry's current text; an empty text for msg::None
+void ResetBuiltInTexts();           // puts every table back to the built-in Ukrainian texts

@@ -19,7 +19,7 @@ bool IsInterval(Real a, Real b) {
 
 // Compiles the boxes in order; true when all passed, otherwise the check holds the failure.
 template <class Box, class TextOf>
-bool CompileInOrder(TEntryCheck<Box>& check, const std::vector<Box>& boxes, TextOf textOf, int message) {
+bool CompileInOrder(TEntryCheck<Box>& check, const std::vector<Box>& boxes, TextOf textOf, msg::Id message) {
     for (Box box : boxes) {
         if (!Compiles(textOf(box))) {
             check.Failed = box;
@@ -62,14 +62,14 @@ TEntryCheck<TFuBox> CheckFuInput(const TFuInputData& data) {
     if (data.QualityVisible) shown.push_back(TFuBox::BGPEdit);
 
     const auto textOf = [&data](TFuBox box) -> const std::string& { return FuBoxText(data, box); };
-    if (!CompileInOrder(check, shown, textOf, FuFormulaErrorMsg)) return check;
+    if (!CompileInOrder(check, shown, textOf, msg::FuInputExpressionError)) return check;
 
     if (!IsInterval(EntryValue(data.AText), EntryValue(data.BText))) {
         check.Failed = TFuBox::AxEdit;
-        check.Message = FuIntervalErrorMsg;
+        check.Message = msg::FuInputInterval;
     } else if (data.AyByVisible && !IsInterval(EntryValue(data.AyText), EntryValue(data.ByText))) {
         check.Failed = TFuBox::AyEdit;
-        check.Message = FuIntervalErrorMsg;
+        check.Message = msg::FuInputInterval;
     }
     return check;
 }
@@ -77,7 +77,8 @@ TEntryCheck<TFuBox> CheckFuInput(const TFuInputData& data) {
 TEntryCheck<TNerBox> CheckNerInput(const std::string& rhs) {
     TEntryCheck<TNerBox> check;
     CompileInOrder(
-        check, {TNerBox::NerEdit}, [&rhs](TNerBox) -> const std::string& { return rhs; }, NerFormulaErrorMsg);
+        check, {TNerBox::NerEdit}, [&rhs](TNerBox) -> const std::string& { return rhs; },
+        msg::NerExpressionError);
     return check;
 }
 
@@ -86,11 +87,11 @@ TEntryCheck<TRngBox> CheckRngInput(const std::string& a, const std::string& b) {
     const auto textOf = [&a, &b](TRngBox box) -> const std::string& {
         return box == TRngBox::RngAEdit ? a : b;
     };
-    if (!CompileInOrder(check, {TRngBox::RngAEdit, TRngBox::RngBEdit}, textOf, RngFormulaErrorMsg))
+    if (!CompileInOrder(check, {TRngBox::RngAEdit, TRngBox::RngBEdit}, textOf, msg::RngInputExpressionError))
         return check;
     if (!IsInterval(EntryValue(a), EntryValue(b))) {
         check.Failed = TRngBox::RngAEdit;
-        check.Message = RngIntervalErrorMsg;
+        check.Message = msg::RngInputInterval;
     }
     return check;
 }
@@ -99,7 +100,7 @@ TEntryCheck<TBrokBox> CheckBrokLongInput(int n1, int n2, bool closed) {
     TEntryCheck<TBrokBox> check;
     if (!closed && n2 < n1) {
         check.Failed = TBrokBox::N1SpinEdit;
-        check.Message = VertexNumbersErrorMsg;
+        check.Message = msg::BrokLongVertexNumbers;
     }
     return check;
 }

@@ -2,26 +2,18 @@
 // What the entry dialogs accept when the user confirms them. Each check looks at the typed texts (and at
 // which boxes are shown) and answers the first box that refused, the message to show and the boxes that
 // passed on the way (their texts join their boxes' histories even when a later box fails).
+#include "core/base/MessageIds.h"
 #include "core/base/Real.h"
 #include "core/objects/ObjectEditor.h"
 
 #include <string>
 #include <vector>
 
-// Message-table entries of the refusals.
-constexpr int NoEntryMessage = -1;
-constexpr int VertexNumbersErrorMsg = 40; // "Неправильно задано номери вершин!"
-constexpr int FuFormulaErrorMsg = 41;     // "Помилка у виразі!"
-constexpr int FuIntervalErrorMsg = 42;    // "Неправильний відрізок задання!"
-constexpr int NerFormulaErrorMsg = 54;    // "Помилка у виразі!"
-constexpr int RngFormulaErrorMsg = 55;    // "Помилка у виразі!"
-constexpr int RngIntervalErrorMsg = 56;   // "Неправильно задано відрізок!"
-
 template <class Box> struct TEntryCheck {
-    Box Failed = Box::None;       // the box to focus; None when accepted
-    int Message = NoEntryMessage; // the message to show; NoEntryMessage when accepted
-    std::vector<Box> Passed;      // boxes that compiled, in checking order
-    bool Ok() const { return Message == NoEntryMessage; }
+    Box Failed = Box::None;      // the box to focus; None when accepted
+    msg::Id Message = msg::None; // the message to show; msg::None when accepted
+    std::vector<Box> Passed;     // boxes that compiled, in checking order
+    bool Ok() const { return Message == msg::None; }
 };
 
 // The boxes of "Введення виразу залежності" in checking order.

@@ -36,7 +36,7 @@ TCircleCheck CheckNewCircle(const TCircleData& data, int page) {
     for (TCircleBox box : CircleBoxes(page)) {
         if (!scratch.SetFormula(CircleBoxText(data, box))) {
             check.Failed = box;
-            check.Message = CircleFormulaErrorMsg;
+            check.Message = msg::CircleExpressionError;
             return check;
         }
         check.Passed.push_back(box);
@@ -44,10 +44,10 @@ TCircleCheck CheckNewCircle(const TCircleData& data, int page) {
     return check;
 }
 
-int TakePickedPoints(TCircleData& data, int page, const TPointList& points) {
+msg::Id TakePickedPoints(TCircleData& data, int page, const TPointList& points) {
     const bool twoPoints = page == CirclePagePoint;
     if (points.PointCount() < (twoPoints ? 2 : 1))
-        return twoPoints ? CircleNeedsPointsMsg : CircleNeedsPointMsg;
+        return twoPoints ? msg::CircleNeedsTwoPoints : msg::CircleNeedsPoint;
     const int first = TPointList::FirstPointRow;
     if (twoPoints) {
         data.X1Text = points.Cell(TPointList::XCol, first);
@@ -58,5 +58,5 @@ int TakePickedPoints(TCircleData& data, int page, const TPointList& points) {
         data.X0Text = points.Cell(TPointList::XCol, first);
         data.Y0Text = points.Cell(TPointList::YCol, first);
     }
-    return NoCircleMessage;
+    return msg::None;
 }

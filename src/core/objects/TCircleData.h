@@ -1,6 +1,7 @@
 #pragma once
 // The content of the circle dialog "Коло" and the checks it makes, so that the dialog itself only shows
 // and reads them. Page 0 defines the circle by its centre and radius, page 1 by its centre and a point on it.
+#include "core/base/MessageIds.h"
 #include "core/plot/Colors.h"
 
 #include <string>
@@ -41,16 +42,11 @@ enum class TCircleBox {
     Y1ComboBox
 };
 
-constexpr int NoCircleMessage = -1;
-constexpr int CircleFormulaErrorMsg = 85; // "Помилка у виразі!"
-constexpr int CircleNeedsPointMsg = 52; // "Необхідно відмітити на графіку точку!"
-constexpr int CircleNeedsPointsMsg = 53; // "Необхідно відмітити на графіку 2 точки!"
-
 struct TCircleCheck {
     TCircleBox Failed = TCircleBox::None; // the box to focus
-    int Message = NoCircleMessage;        // the message to show
+    msg::Id Message = msg::None;          // the message to show
     std::vector<TCircleBox> Passed;       // boxes whose texts join their histories, in checking order
-    bool Ok() const { return Message == NoCircleMessage; }
+    bool Ok() const { return Message == msg::None; }
 };
 
 // The boxes of a page, in checking order.
@@ -63,5 +59,5 @@ TCircleCheck CheckNewCircle(const TCircleData& data, int page);
 
 // "Вибір центра кола з екрану" / "Вибір точок з екрану": the first marked point (page 0) or the first two
 // (page 1) as the user sees them in the point list go into the centre (and point) boxes. With fewer points
-// the boxes stay and the answer is the message to show; NoCircleMessage when taken.
-int TakePickedPoints(TCircleData& data, int page, const TPointList& points);
+// the boxes stay and the answer is the message to show; msg::None when taken.
+msg::Id TakePickedPoints(TCircleData& data, int page, const TPointList& points);

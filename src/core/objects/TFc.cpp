@@ -8,9 +8,6 @@
 #include <cmath>
 
 namespace {
-constexpr int CentreMsg = 83;        // "Коло з центром ("
-constexpr int RadiusMsg = 84;        // ") і радіусом "
-constexpr int PointMsg = 123;        // ") і точкою на колі ("
 constexpr Real NoRadiusHalfSide = 1; // the square around a circle of radius 0
 
 // A constant text's value; a text that does not compile has none (a hand-edited document).
@@ -106,13 +103,15 @@ void TFc::CalcBounds(const TMasshImage&) {
 
 std::string TFc::Caption() const {
     if (DataPage == CirclePagePoint)
-        return Msg(CentreMsg) + X1Text + "," + Y1Text + Msg(PointMsg) + X2Text + "," + Y2Text + ")";
-    return Msg(CentreMsg) + X0Text + "," + Y0Text + Msg(RadiusMsg) + " " + RText;
+        return Msg(msg::CircleCentre) + X1Text + "," + Y1Text + Msg(msg::CirclePoint) + X2Text + "," +
+               Y2Text + ")";
+    return Msg(msg::CircleCentre) + X0Text + "," + Y0Text + Msg(msg::CircleRadius) + " " + RText;
 }
 
 std::string TFc::FormulaLine() const {
     const TGeometry g = Geometry();
-    return Msg(CentreMsg) + FloatStr(g.Cx) + "," + FloatStr(g.Cy) + Msg(RadiusMsg) + " " + FloatStr(g.R);
+    return Msg(msg::CircleCentre) + FloatStr(g.Cx) + "," + FloatStr(g.Cy) + Msg(msg::CircleRadius) + " " +
+           FloatStr(g.R);
 }
 
 void TFc::Draw(TMasshImage& image) {

@@ -211,6 +211,6 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
     return form.exec();
 }
 
-void ShowErrorMessage(int index, QWidget* parent) {
-    MessageDlg(Msg(index), TMsgDlgType::mtError, mbOKOnly, 0, parent);
+void ShowErrorMessage(msg::Id id, QWidget* parent) {
+    MessageDlg(Msg(id), TMsgDlgType::mtError, mbOKOnly, 0, parent);
 }

@@ -1,5 +1,7 @@
 #pragma once
 // The program's message box: questions and errors with translatable button and window captions.
+#include "core/base/MessageIds.h"
+
 #include <QString>
 
 #include <string>
@@ -51,8 +53,8 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
 QDialog* CreateMessageDialog(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons,
                              int helpContext = 0, QWidget* parent = nullptr);
 
-// An error box with OK alone showing message `index` of the message table.
-void ShowErrorMessage(int index, QWidget* parent = nullptr);
+// An error box with OK alone showing an entry of the message table.
+void ShowErrorMessage(msg::Id id, QWidget* parent = nullptr);
 
 // UTF-8 texts of the core and the toolkit's strings.
 inline QString Q(const std::string& s) {

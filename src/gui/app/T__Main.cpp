@@ -35,10 +35,7 @@
 #include <QToolBar>
 
 namespace {
-constexpr int MsgNotSaved = 3; // "Дані не збережено! Зберегти?"
 constexpr int OriginalToolbarWidth = 29;
-constexpr int MsgOpenFilter = 98, MsgSaveFilter = 99, MsgOpenTitle = 100, MsgSaveTitle = 101;
-constexpr int MsgOverwrite = 127; // "Файл вже існує. Переписати його?"
 
 // The focused control when it is a text editor, with what the edit commands need of it.
 struct FocusedEdit {
@@ -584,7 +581,8 @@ void T__Main::closeEvent(QCloseEvent* e) {
 
 bool T__Main::confirmDiscard() {
     if (!m_doc.Objects.Modified && !m_gr->HasLabels()) return true;
-    const int answer = MessageDlg(Msg(MsgNotSaved), TMsgDlgType::mtConfirmation, mbYesNoCancel, 0, this);
+    const int answer =
+        MessageDlg(Msg(msg::NotSavedQuestion), TMsgDlgType::mtConfirmation, mbYesNoCancel, 0, this);
     if (answer == mrYes) return SaveFile();
     return answer == mrNo;
 }
@@ -604,8 +602,9 @@ static QString QtFilter(const std::string& filter) {
 
 QString T__Main::dialogFile(bool save) {
     if (ChooseFile) return ChooseFile(save);
-    QFileDialog dialog(this, Q(Msg(save ? MsgSaveTitle : MsgOpenTitle)), QFileInfo(m_fileName).path(),
-                       QtFilter(Msg(save ? MsgSaveFilter : MsgOpenFilter)));
+    QFileDialog dialog(this, Q(Msg(save ? msg::DocumentSaveTitle : msg::DocumentOpenTitle)),
+                       QFileInfo(m_fileName).path(),
+                       QtFilter(Msg(save ? msg::DocumentSaveFilter : msg::DocumentOpenFilter)));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(DocumentExtension);
@@ -670,7 +669,7 @@ bool T__Main::SaveFileAs() {
         if (QFileInfo(path).suffix().isEmpty()) path += QString(".") + DocumentExtension;
         if (QFileInfo::exists(path)) {
             const int answer =
-                MessageDlg(Msg(MsgOverwrite), TMsgDlgType::mtConfirmation, mbYesNoCancel, 0, this);
+                MessageDlg(Msg(msg::OverwriteQuestion), TMsgDlgType::mtConfirmation, mbYesNoCancel, 0, this);
             if (answer == mrNo) continue; // choose another name
             if (answer != mrYes) return false;
         }

@@ -262,8 +262,8 @@ void TNewCircle::PickFromGraph(int page) {
     activateWindow();
 
     TCircleData data = Values();
-    const int message = TakePickedPoints(data, page, m_gr->Points());
-    if (message == NoCircleMessage)
+    const msg::Id message = TakePickedPoints(data, page, m_gr->Points());
+    if (message == msg::None)
         SetBoxTexts(data, page);
     else
         ShowErrorMessage(message, this);

@@ -31,11 +31,6 @@
 #include <vector>
 
 namespace {
-constexpr int DeleteCheckedQuestion = 86;  // "Вилучити відмічені об'єкти?"
-constexpr int CheckedCountText = 87;       // "Відмічено об'єктів: "
-constexpr int DeleteLastQuestion = 110;    // "Вилучити останній об'єкт?"
-constexpr int DeleteCurrentQuestion = 124; // "Вилучити поточний об'єкт?"
-
 // The entries of the kind selector, by kind code.
 const char* const KindTexts[ObjKindCount] = {
     "Явна: Y=Y(X)",        "Параметрична:  X=X(T), Y=Y(T)", "Полярна: R=R(F)", "Неявна: 0=G(X,Y)",
@@ -172,7 +167,7 @@ void TObjList::SyncListBox() {
 
 void TObjList::ShowStatus() {
     const int n = m_doc.Objects.CheckedCount();
-    m_status->setText(n > 0 ? Q(Msg(CheckedCountText) + std::to_string(n)) : QString());
+    m_status->setText(n > 0 ? Q(Msg(msg::CheckedCount) + std::to_string(n)) : QString());
 }
 
 void TObjList::ShowCurrentInfo() {
@@ -238,7 +233,7 @@ void TObjList::GBuildPopupClick() {
     ObjListBoxClick();
 }
 
-bool TObjList::Confirm(int message) {
+bool TObjList::Confirm(msg::Id message) {
     return MessageDlg(Msg(message), TMsgDlgType::mtConfirmation, mbYesNo, 0, this) == mrYes;
 }
 
@@ -252,21 +247,21 @@ void TObjList::AfterRemoval(const TRemovalResult& removal) {
 void TObjList::DelObjPopupClick() {
     if (m_doc.Objects.Empty()) return;
     m_paramPanel->FocusGrid();
-    if (!Confirm(DeleteCheckedQuestion)) return;
+    if (!Confirm(msg::DeleteCheckedQuestion)) return;
     AfterRemoval(RemoveCheckedOrCurrent(m_doc));
 }
 
 void TObjList::DelLastObjPopUpClick() {
     if (m_doc.Objects.Empty()) return;
     m_paramPanel->FocusGrid();
-    if (!Confirm(DeleteLastQuestion)) return;
+    if (!Confirm(msg::DeleteLastQuestion)) return;
     AfterRemoval(RemoveLastObject(m_doc));
 }
 
 void TObjList::DelActiveObjPopUpClick() {
     if (m_doc.Objects.Empty()) return;
     m_paramPanel->FocusGrid();
-    if (!Confirm(DeleteCurrentQuestion)) return;
+    if (!Confirm(msg::DeleteCurrentQuestion)) return;
     AfterRemoval(RemoveCurrentObject(m_doc));
 }
 

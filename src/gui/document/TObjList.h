@@ -2,6 +2,8 @@
 // The object list window "Список об'єктів": the document's objects with their check marks, the kind of the
 // next new object, the current object's description, and the parameters p1..p9 with their stepping panel.
 // The objects themselves live in the document; the window shows them and runs the commands on them.
+#include "core/base/MessageIds.h"
+
 #include <QWidget>
 
 class QAction;
@@ -79,7 +81,7 @@ private:
     void ShowStatus();
     void ShowCurrentInfo();
     // Asks the question (Yes, No); true for Yes.
-    bool Confirm(int message);
+    bool Confirm(msg::Id message);
     void AfterRemoval(const TRemovalResult& removal);
     void ParamValueChanged();
     void FixScale();

@@ -22,7 +22,6 @@
 #include <utility>
 
 namespace {
-constexpr int NumberErrorMessage = 89; // "Помилка в записі числа!"
 constexpr int StepButtonWidth = 17;
 constexpr int BevelMargin = 2;
 
@@ -166,7 +165,7 @@ bool TParamPanel::CommitRow(int row) {
     Real value = 0;
     if (!ReadNumber(S(m_grid->CellText(row)), value)) {
         m_committing = true;
-        ShowErrorMessage(NumberErrorMessage, this);
+        ShowErrorMessage(msg::ParamNumberError, this);
         m_committing = false;
         // The text the edit started from; a row not being edited gets its stored value back.
         m_grid->SetCellText(row,
@@ -280,7 +279,7 @@ void TParamPanel::BoundEditExit(QLineEdit* edit) {
 void TParamPanel::MinEditExit() {
     Real v = 0;
     if (!ReadNumber(S(m_minEdit->text()), v)) {
-        ShowErrorMessage(NumberErrorMessage, this);
+        ShowErrorMessage(msg::ParamNumberError, this);
         m_minEdit->setFocus();
         return;
     }
@@ -296,7 +295,7 @@ void TParamPanel::MinEditExit() {
 void TParamPanel::MaxEditExit() {
     Real v = 0;
     if (!ReadNumber(S(m_maxEdit->text()), v)) {
-        ShowErrorMessage(NumberErrorMessage, this);
+        ShowErrorMessage(msg::ParamNumberError, this);
         m_maxEdit->setFocus();
         return;
     }
@@ -313,7 +312,7 @@ void TParamPanel::hEditExit() {
     Real v = 0;
     TParam& p = CurrentParam();
     if (!ReadNumber(S(m_hEdit->text()), v) || !SetParamStep(p, v)) {
-        ShowErrorMessage(NumberErrorMessage, this);
+        ShowErrorMessage(msg::ParamNumberError, this);
         m_hEdit->setFocus();
         return;
     }

@@ -11,16 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int CaptionMessage = 114; // "Введення мітки на графіку"
-constexpr int PromptMessage = 115;  // "Введіть мітку"
-} // namespace
-
 TDLabelDlg::TDLabelDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("DLabelDlg");
-    setWindowTitle(Q(Msg(CaptionMessage)));
+    setWindowTitle(Q(Msg(msg::LabelDlgCaption)));
 
-    m_prompt = new QLabel(Q(Msg(PromptMessage)), this);
+    m_prompt = new QLabel(Q(Msg(msg::LabelDlgPrompt)), this);
     m_prompt->setObjectName("DLabelLabel");
     m_edit = new QLineEdit(this);
     m_edit->setObjectName("DLabelEdit");
@@ -60,8 +55,8 @@ bool TDLabelDlg::DrawPoint() const {
 
 void TDLabelDlg::showEvent(QShowEvent* e) {
     // A language file may have replaced the two texts since the dialog was made.
-    setWindowTitle(Q(Msg(CaptionMessage)));
-    m_prompt->setText(Q(Msg(PromptMessage)));
+    setWindowTitle(Q(Msg(msg::LabelDlgCaption)));
+    m_prompt->setText(Q(Msg(msg::LabelDlgPrompt)));
     m_edit->clear();
     m_edit->setFocus();
     QDialog::showEvent(e);

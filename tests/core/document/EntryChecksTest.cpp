@@ -43,12 +43,12 @@ using B = TFuBox;
 
 TEST(EntryChecks, MessagesAreTheDialogsTexts) {
     ResetBuiltInTexts();
-    EXPECT_EQ(Msg(FuFormulaErrorMsg), "Помилка у виразі!");
-    EXPECT_EQ(Msg(FuIntervalErrorMsg), "Неправильний відрізок задання!");
-    EXPECT_EQ(Msg(NerFormulaErrorMsg), "Помилка у виразі!");
-    EXPECT_EQ(Msg(RngFormulaErrorMsg), "Помилка у виразі!");
-    EXPECT_EQ(Msg(RngIntervalErrorMsg), "Неправильно задано відрізок!");
-    EXPECT_EQ(Msg(VertexNumbersErrorMsg), "Неправильно задано номери вершин!");
+    EXPECT_EQ(Msg(msg::FuInputExpressionError), "Помилка у виразі!");
+    EXPECT_EQ(Msg(msg::FuInputInterval), "Неправильний відрізок задання!");
+    EXPECT_EQ(Msg(msg::NerExpressionError), "Помилка у виразі!");
+    EXPECT_EQ(Msg(msg::RngInputExpressionError), "Помилка у виразі!");
+    EXPECT_EQ(Msg(msg::RngInputInterval), "Неправильно задано відрізок!");
+    EXPECT_EQ(Msg(msg::BrokLongVertexNumbers), "Неправильно задано номери вершин!");
 }
 
 TEST(EntryChecks, FuInputRefusesTheFirstShownBadBox) {
@@ -64,7 +64,7 @@ TEST(EntryChecks, FuInputRefusesTheFirstShownBadBox) {
     };
     const std::vector<B> allExplicit{B::FyEdit, B::AxEdit, B::BxEdit, B::BGPEdit};
     const std::vector<B> allImplicit{B::FyEdit, B::AxEdit, B::BxEdit, B::AyEdit, B::ByEdit};
-    const int expr = FuFormulaErrorMsg, interval = FuIntervalErrorMsg, none = NoEntryMessage;
+    const int expr = msg::FuInputExpressionError, interval = msg::FuInputInterval, none = msg::None;
     const auto Fy = &TFuInputData::FyText;
     const auto Fx = &TFuInputData::FxText;
     const auto A = &TFuInputData::AText;
@@ -104,7 +104,7 @@ TEST(EntryChecks, FuInputRefusesTheFirstShownBadBox) {
         const TEntryCheck<TFuBox> check = CheckFuInput(data);
         EXPECT_EQ(check.Failed, row.Failed);
         EXPECT_EQ(check.Message, row.Message);
-        EXPECT_EQ(check.Ok(), row.Message == NoEntryMessage);
+        EXPECT_EQ(check.Ok(), row.Message == msg::None);
         EXPECT_EQ(check.Passed, row.Passed);
     }
 }
@@ -115,7 +115,7 @@ TEST(EntryChecks, FuInputIntervalFollowsTheParameters) {
     data.BText = "P1";
     EXPECT_TRUE(CheckFuInput(data).Ok());
     ParamTable()[1].Value = -10;
-    EXPECT_EQ(CheckFuInput(data).Message, FuIntervalErrorMsg);
+    EXPECT_EQ(CheckFuInput(data).Message, msg::FuInputInterval);
     ParamTable()[1].Value = 1;
 }
 
@@ -128,12 +128,12 @@ TEST(EntryChecks, RngInputComparesAfterCompilingBoth) {
         std::size_t Passed;
     };
     const Row rows[] = {
-        {"0", "PI", TRngBox::None, NoEntryMessage, 2},
-        {"SIN 1", "(", TRngBox::RngAEdit, RngFormulaErrorMsg, 0},
-        {"1", "2+", TRngBox::RngBEdit, RngFormulaErrorMsg, 1},
-        {"3", "3", TRngBox::RngAEdit, RngIntervalErrorMsg, 2},
-        {"3", "-3", TRngBox::RngAEdit, RngIntervalErrorMsg, 2},
-        {"1/0", "3", TRngBox::RngAEdit, RngIntervalErrorMsg, 2},
+        {"0", "PI", TRngBox::None, msg::None, 2},
+        {"SIN 1", "(", TRngBox::RngAEdit, msg::RngInputExpressionError, 0},
+        {"1", "2+", TRngBox::RngBEdit, msg::RngInputExpressionError, 1},
+        {"3", "3", TRngBox::RngAEdit, msg::RngInputInterval, 2},
+        {"3", "-3", TRngBox::RngAEdit, msg::RngInputInterval, 2},
+        {"1/0", "3", TRngBox::RngAEdit, msg::RngInputInterval, 2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.A) + " .. " + row.B);
@@ -149,7 +149,7 @@ TEST(EntryChecks, NerInputNeedsAFormula) {
     EXPECT_TRUE(CheckNerInput("SQRT(2)*P1").Ok());
     const TEntryCheck<TNerBox> bad = CheckNerInput("SIN X");
     EXPECT_EQ(bad.Failed, TNerBox::NerEdit);
-    EXPECT_EQ(bad.Message, NerFormulaErrorMsg);
+    EXPECT_EQ(bad.Message, msg::NerExpressionError);
 }
 
 TEST(EntryChecks, OpenBrokenLineRunsForwardsClosedOneAnyWay) {
@@ -166,7 +166,7 @@ TEST(EntryChecks, OpenBrokenLineRunsForwardsClosedOneAnyWay) {
         SCOPED_TRACE(testing::Message() << row.N1 << ", " << row.N2 << (row.Closed ? " closed" : " open"));
         const TEntryCheck<TBrokBox> check = CheckBrokLongInput(row.N1, row.N2, row.Closed);
         EXPECT_EQ(check.Ok(), row.Ok);
-        EXPECT_EQ(check.Message, row.Ok ? NoEntryMessage : VertexNumbersErrorMsg);
+        EXPECT_EQ(check.Message, row.Ok ? msg::None : msg::BrokLongVertexNumbers);
     }
 }
 

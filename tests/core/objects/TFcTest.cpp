@@ -183,6 +183,6 @@ TEST(TCircleData, ChecksAndPickedPointsConcernTheConfirmedPageOnly) {
     points.Add(1.5L, -2, 0);
     EXPECT_EQ(Msg(TakePickedPoints(data, 1, points)), "Необхідно відмітити на графіку 2 точки!");
     EXPECT_EQ(data.X1Text, "0");
-    EXPECT_EQ(TakePickedPoints(data, 0, points), NoCircleMessage);
+    EXPECT_EQ(TakePickedPoints(data, 0, points), msg::None);
     EXPECT_EQ(data.X0Text + "," + data.Y0Text, "1.5,-2");
 }

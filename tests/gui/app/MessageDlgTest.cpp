@@ -160,6 +160,6 @@ TEST(MessageDlg, ErrorBoxShowsTheMessage) {
         shown = dialog->findChild<QLabel*>("Message")->text();
         QTest::keyClick(dialog, Qt::Key_Return);
     });
-    ShowErrorMessage(7);
+    ShowErrorMessage(msg::CalcExpressionError);
     EXPECT_EQ(shown, QString("Помилка у виразі!"));
 }
