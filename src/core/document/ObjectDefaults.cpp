@@ -3,6 +3,8 @@
 #include "core/objects/TFc.h"
 #include "core/objects/TFf.h"
 #include "core/objects/TFg.h"
+#include "core/objects/TFl.h"
+#include "core/objects/TFm.h"
 #include "core/objects/TFn.h"
 #include "core/objects/TFp.h"
 
@@ -38,10 +40,10 @@ std::unique_ptr<TFn> CreateDefaultObject(ObjKind kind, TColor color) {
     case ObjKind::Polar: return std::make_unique<TFf>(d.Formula, d.A, d.B, color);
     case ObjKind::Implicit: return std::make_unique<TFg>(d.Formula, d.A, d.B, d.Ay, d.By, color);
     case ObjKind::Circle: return std::make_unique<TFc>(d.Formula, d.A, d.B, d.Ay, d.By, color);
-    // Tables, samples and broken lines join here as their classes are written.
-    case ObjKind::Table:
-    case ObjKind::Sample:
-    case ObjKind::BrokenLine: break;
+    case ObjKind::Table: return std::make_unique<TFm>(color);
+    case ObjKind::BrokenLine: return std::make_unique<TFl>(color);
+    // Samples join here as their class is written.
+    case ObjKind::Sample: break;
     }
     return nullptr;
 }

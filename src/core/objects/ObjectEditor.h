@@ -7,6 +7,7 @@
 // Kinds with dialogs of their own (circle, tables, samples) will add a virtual here each, with a default that
 // answers false, so an editor written before them keeps compiling.
 #include "core/objects/TCircleData.h"
+#include "core/objects/TTableData.h"
 #include "core/plot/Colors.h"
 
 #include <string>
@@ -51,6 +52,9 @@ public:
     // The circle's dialog "Коло" filled from data; true on an OK, with data holding the confirmed page's
     // texts (checked with CheckNewCircle) and DataPage that page.
     virtual bool RunNewCircle(TCircleData& data) { return false; }
+    // The point table dialog filled from data (its Use choosing the controls shown); true on OK, with data
+    // holding the confirmed rows (checked with CheckTableData, trailing empty rows removed) and settings.
+    virtual bool RunTableDlg(TTableData& data) { return false; }
 };
 
 // Not owned; nullptr removes it.

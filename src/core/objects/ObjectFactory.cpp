@@ -5,6 +5,8 @@
 #include "core/objects/TFc.h"
 #include "core/objects/TFf.h"
 #include "core/objects/TFg.h"
+#include "core/objects/TFl.h"
+#include "core/objects/TFm.h"
 #include "core/objects/TFn.h"
 #include "core/objects/TFp.h"
 
@@ -24,6 +26,8 @@ std::map<std::string, TObjectReader>& Readers() {
         {ObjTypeName(ObjKind::Parametric), ReaderOf<TFp>()},
         {ObjTypeName(ObjKind::Polar), ReaderOf<TFf>()},
         {ObjTypeName(ObjKind::Implicit), ReaderOf<TFg>()},
+        {ObjTypeName(ObjKind::Table), ReaderOf<TFm>()},
+        {ObjTypeName(ObjKind::BrokenLine), ReaderOf<TFl>()},
         {ObjTypeName(ObjKind::Circle), ReaderOf<TFc>()},
     };
     return readers;

@@ -3,6 +3,7 @@
 #include "gui/document/TFuInput.h"
 #include "gui/document/TNewCircle.h"
 #include "gui/plot/TGr.h"
+#include "gui/stats/TSGDlg.h"
 
 #include <memory>
 
@@ -11,11 +12,13 @@ std::unique_ptr<TFuInputEditor> g_editor;
 // Dialogs without a parent are ours to free when they are replaced.
 QPointer<TFuInput> g_orphan;
 QPointer<TNewCircle> g_circleOrphan;
+QPointer<TSGDlg> g_tableOrphan;
 // Kept apart from the dialog: the main window may hand the graph window over before installing the editor.
 QPointer<TGr> g_circleGr;
 } // namespace
 
-TFuInputEditor::TFuInputEditor(TFuInput* dialog, TNewCircle* circle) : m_dialog(dialog), m_circle(circle) {}
+TFuInputEditor::TFuInputEditor(TFuInput* dialog, TNewCircle* circle, TSGDlg* table)
+    : m_dialog(dialog), m_circle(circle), m_table(table) {}
 
 TFuInput* TFuInputEditor::Dialog() const {
     return m_dialog;
@@ -33,18 +36,30 @@ bool TFuInputEditor::RunNewCircle(TCircleData& data) {
     return m_circle && m_circle->Run(data);
 }
 
+TSGDlg* TFuInputEditor::TableDialog() const {
+    return m_table;
+}
+
+bool TFuInputEditor::RunTableDlg(TTableData& data) {
+    return m_table && m_table->Run(data);
+}
+
 TFuInput* InstallObjectEditor(QWidget* parent) {
     SetObjectEditor(nullptr);
     delete g_orphan.data();
     delete g_circleOrphan.data();
+    delete g_tableOrphan.data();
     auto* dialog = new TFuInput(parent);
     auto* circle = new TNewCircle(parent);
     circle->SetGraphWindow(g_circleGr);
+    auto* table = new TSGDlg(nullptr, parent);
+    table->SetGraphWindow(g_circleGr);
     if (!parent) {
         g_orphan = dialog;
         g_circleOrphan = circle;
+        g_tableOrphan = table;
     }
-    g_editor = std::make_unique<TFuInputEditor>(dialog, circle);
+    g_editor = std::make_unique<TFuInputEditor>(dialog, circle, table);
     SetObjectEditor(g_editor.get());
     return dialog;
 }
@@ -52,8 +67,13 @@ TFuInput* InstallObjectEditor(QWidget* parent) {
 void SetCircleGraphWindow(TGr* gr) {
     g_circleGr = gr;
     if (TNewCircle* circle = CircleDialog()) circle->SetGraphWindow(gr);
+    if (TSGDlg* table = TableDialog()) table->SetGraphWindow(gr);
 }
 
 TNewCircle* CircleDialog() {
     return g_editor ? g_editor->CircleDialog() : nullptr;
+}
+
+TSGDlg* TableDialog() {
+    return g_editor ? g_editor->TableDialog() : nullptr;
 }

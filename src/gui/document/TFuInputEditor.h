@@ -9,27 +9,32 @@ class QWidget;
 class TFuInput;
 class TGr;
 class TNewCircle;
+class TSGDlg;
 
 class TFuInputEditor : public TObjectEditor {
 public:
-    explicit TFuInputEditor(TFuInput* dialog, TNewCircle* circle = nullptr);
+    explicit TFuInputEditor(TFuInput* dialog, TNewCircle* circle = nullptr, TSGDlg* table = nullptr);
     // False, changing nothing, once the dialog is gone (the main window closed).
     bool RunFuInput(TFuInputData& data) override;
     bool RunNewCircle(TCircleData& data) override;
+    bool RunTableDlg(TTableData& data) override;
     TFuInput* Dialog() const;
     TNewCircle* CircleDialog() const;
+    TSGDlg* TableDialog() const;
 
 private:
     QPointer<TFuInput> m_dialog;
     QPointer<TNewCircle> m_circle;
+    QPointer<TSGDlg> m_table;
 };
 
-// Creates the entry dialog and the circle dialog (children of parent, which owns them) and installs the
-// editor that shows them, for the whole run. Called once at start-up; a second call replaces all three.
-// Returns the entry dialog.
+// Creates the entry dialog, the circle dialog and the point table dialog (children of parent, which owns
+// them) and installs the editor that shows them, for the whole run. Called once at start-up; a second call
+// replaces them all. Returns the entry dialog.
 TFuInput* InstallObjectEditor(QWidget* parent);
-// The graph window on which the circle dialog lets the user pick points; before or after
-// InstallObjectEditor. nullptr disables picking.
+// The graph window on which the circle dialog and the point table dialog let the user pick points; before or
+// after InstallObjectEditor. nullptr disables picking.
 void SetCircleGraphWindow(TGr* gr);
-// The installed circle dialog; nullptr before InstallObjectEditor.
+// The installed circle dialog and point table dialog; nullptr before InstallObjectEditor.
 TNewCircle* CircleDialog();
+TSGDlg* TableDialog();

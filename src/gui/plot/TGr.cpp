@@ -192,6 +192,7 @@ void TGr::CreateComponents() {
     m_okBtn->adjustSize();
     m_okBtn->hide();
     connect(m_okBtn, &QPushButton::clicked, this, [this] {
+        m_borrowOk = true;
         if (m_borrowLoop) m_borrowLoop->quit();
     });
 
@@ -901,9 +902,10 @@ void TGr::AnsLines(const std::vector<std::string>& lines) {
 
 // ---- Tools ----
 
-void TGr::Borrow(TGraphTool& tool) {
-    if (m_borrowing) return;
+bool TGr::Borrow(TGraphTool& tool) {
+    if (m_borrowing) return false;
     m_borrowing = true;
+    m_borrowOk = false;
     tool.Begin(*this);
     QPointer<QMdiSubWindow> frame = MdiFrame();
     if (frame)
@@ -966,6 +968,7 @@ void TGr::Borrow(TGraphTool& tool) {
     m_borrowing = false;
     Redraw();
     AnsLines(tool.ClosingLines());
+    return m_borrowOk;
 }
 
 void TGr::StartDistanceTool() {

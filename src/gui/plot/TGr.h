@@ -100,8 +100,8 @@ public:
     QPushButton* OKBtn() const { return m_okBtn; }
 
     // The window as a modal window of its own while the tool takes the mouse; back into its place when the
-    // user presses O&K or closes it. Returns then.
-    void Borrow(TGraphTool& tool);
+    // user presses O&K or closes it. Returns then: true for O&K.
+    bool Borrow(TGraphTool& tool);
     bool Borrowed() const { return m_tool != nullptr; }
     // "Відстань до точки" and "Значення виразу G(x,y)": borrow the window with their tools.
     void StartDistanceTool();
@@ -264,4 +264,5 @@ private:
     bool m_borrowing = false;
     TGraphTool* m_tool = nullptr;
     QEventLoop* m_borrowLoop = nullptr;
+    bool m_borrowOk = false; // the loan ended with O&K
 };

@@ -102,7 +102,13 @@ TEST_F(FixParamsTest, EveryCurveKindIsCreatedWithItsDefaultsAndFixedAsItself) {
         EXPECT_EQ(d.Objects.Object(1).Kind(), r.kind);
         EXPECT_EQ(d.Objects.Object(1).Caption(), r.caption) << "nothing to fix leaves the same object";
     }
-    EXPECT_FALSE(CanCreateObject(ObjKind::Table));
+    // Tables and broken lines have no fixed form: nothing is appended for them.
+    for (ObjKind kind : {ObjKind::Table, ObjKind::BrokenLine}) {
+        TDocument d;
+        d.Objects.Append(CreateDefaultObject(kind, clTeal), true);
+        EXPECT_FALSE(FixParams(d, image));
+        EXPECT_EQ(d.Objects.Count(), 1);
+    }
 }
 
 TEST_F(FixParamsTest, ACircleGivenByAParameterKeepsItsValue) {

@@ -1,0 +1,213 @@
+#include "gui/stats/TDataGrid.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+TDataGrid::TDataGrid(const QStringList& headers, const QList<int>& widths, QWidget* parent)
+    : QTableWidget(0, static_cast<int>(headers.size()), parent) {
+    setObjectName("SG");
+    setHorizontalHeaderLabels(headers);
+    for (int c = 0; c < static_cast<int>(widths.size()) && c < columnCount(); ++c)
+        setColumnWidth(c, widths[c]);
+    verticalHeader()->hide();
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    ClearTable();
+}
+
+void TDataGrid::MakeRowItems(int row) {
+    auto* number = new QTableWidgetItem;
+    // The number column is the fixed column: read only, and the handle by which a row is dragged.
+    number->setFlags(Qt::ItemIsEnabled);
+    number->setBackground(palette().button());
+    setItem(row, NumberColumn, number);
+    for (int c = FirstDataColumn; c < columnCount(); ++c)
+        setItem(row, c, new QTableWidgetItem);
+}
+
+void TDataGrid::NumberRows() {
+    for (int r = 0; r < rowCount(); ++r)
+        item(r, NumberColumn)->setText(QString::number(r + 1));
+}
+
+QString TDataGrid::Cell(int row, int dataColumn) const {
+    const QTableWidgetItem* it = item(row, FirstDataColumn + dataColumn);
+    return it ? it->text() : QString();
+}
+
+void TDataGrid::SetCell(int row, int dataColumn, const QString& text) {
+    if (QTableWidgetItem* it = item(row, FirstDataColumn + dataColumn)) it->setText(text);
+}
+
+TDataRows TDataGrid::Rows() const {
+    TDataRows rows;
+    for (int r = 0; r < rowCount(); ++r) {
+        std::vector<std::string> cells;
+        for (int c = 0; c < DataColumns(); ++c)
+            cells.push_back(Cell(r, c).toStdString());
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+void TDataGrid::SetRows(const TDataRows& rows, int minRows) {
+    setRowCount(0);
+    const int n = std::max<int>(std::max(minRows, 1), static_cast<int>(rows.size()));
+    setRowCount(n);
+    for (int r = 0; r < n; ++r) {
+        MakeRowItems(r);
+        if (r < static_cast<int>(rows.size()))
+            for (int c = 0; c < DataColumns() && c < static_cast<int>(rows[r].size()); ++c)
+                SetCell(r, c, QString::fromStdString(rows[r][c]));
+    }
+    NumberRows();
+    setCurrentCell(0, FirstDataColumn);
+}
+
+void TDataGrid::InsertRow() {
+    const int at = std::max(currentRow(), 0);
+    insertRow(at);
+    MakeRowItems(at);
+    NumberRows();
+    setCurrentCell(at, std::max(currentColumn(), FirstDataColumn));
+}
+
+void TDataGrid::DeleteRow() {
+    const int at = currentRow();
+    if (rowCount() <= 1) {
+        ClearTable();
+        return;
+    }
+    if (at < 0) return;
+    const int column = std::max(currentColumn(), FirstDataColumn);
+    removeRow(at);
+    NumberRows();
+    setCurrentCell(std::min(at, rowCount() - 1), column);
+}
+
+void TDataGrid::ClearTable() {
+    SetRows({});
+}
+
+bool TDataGrid::RowEmpty(int row) const {
+    for (int c = 0; c < DataColumns(); ++c)
+        if (!Cell(row, c).isEmpty()) return false;
+    return true;
+}
+
+void TDataGrid::RemoveTrailingEmptyRows() {
+    while (rowCount() > 1 && RowEmpty(rowCount() - 1))
+        removeRow(rowCount() - 1);
+}
+
+void TDataGrid::MoveNext() {
+    const int row = std::max(currentRow(), 0), column = currentColumn();
+    if (column < columnCount() - 1) {
+        setCurrentCell(row, std::max(column + 1, FirstDataColumn));
+        return;
+    }
+    if (row == rowCount() - 1) {
+        insertRow(rowCount());
+        MakeRowItems(rowCount() - 1);
+        NumberRows();
+    }
+    setCurrentCell(row + 1, FirstDataColumn);
+}
+
+void TDataGrid::MoveRow(int from, int to) {
+    if (from == to || from < 0 || to < 0 || from >= rowCount() || to >= rowCount()) return;
+    QList<QTableWidgetItem*> cells;
+    for (int c = 0; c < columnCount(); ++c)
+        cells << takeItem(from, c);
+    removeRow(from);
+    insertRow(to);
+    for (int c = 0; c < columnCount(); ++c)
+        setItem(to, c, cells[c]);
+    NumberRows();
+    setCurrentCell(to, std::max(currentColumn(), FirstDataColumn));
+}
+
+bool TDataGrid::TypeIntoCell(const QString& text) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || (focus != this && !isAncestorOf(focus))) return false;
+    if (state() != EditingState) {
+        if (currentColumn() < FirstDataColumn) setCurrentCell(std::max(currentRow(), 0), FirstDataColumn);
+        edit(currentIndex());
+    }
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!editor) return false;
+    if (editor->hasSelectedText() && editor->selectedText() == editor->text()) editor->end(false);
+    editor->insert(text);
+    return true;
+}
+
+void TDataGrid::FocusCell(int row, int dataColumn) {
+    setFocus(Qt::OtherFocusReason);
+    setCurrentCell(std::clamp(row, 0, rowCount() - 1), FirstDataColumn + std::max(dataColumn, 0));
+}
+
+void TDataGrid::keyPressEvent(QKeyEvent* e) {
+    const bool ctrl = e->modifiers() & Qt::ControlModifier;
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // While a cell is edited its editor's Enter ends the edit and moves on (closeEditor); the key must
+        // not reach the dialog's buttons either way.
+        if (state() != EditingState) MoveNext();
+        e->accept();
+        return;
+    case Qt::Key_Insert:
+        if (ctrl) {
+            InsertRow();
+            e->accept();
+            return;
+        }
+        break;
+    case Qt::Key_Delete:
+        if (ctrl) {
+            DeleteRow();
+            e->accept();
+            return;
+        }
+        break;
+    default: break;
+    }
+    QTableWidget::keyPressEvent(e);
+}
+
+void TDataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Enter in the editor arrives as SubmitModelCache.
+    const bool enter = hint == QAbstractItemDelegate::SubmitModelCache;
+    QTableWidget::closeEditor(editor, enter ? QAbstractItemDelegate::NoHint : hint);
+    if (enter) MoveNext();
+}
+
+void TDataGrid::mousePressEvent(QMouseEvent* e) {
+    const QModelIndex at = indexAt(e->position().toPoint());
+    if (e->button() == Qt::LeftButton && at.isValid() && at.column() == NumberColumn) {
+        m_dragRow = at.row();
+        e->accept();
+        return;
+    }
+    m_dragRow = -1;
+    QTableWidget::mousePressEvent(e);
+}
+
+void TDataGrid::mouseReleaseEvent(QMouseEvent* e) {
+    if (m_dragRow >= 0) {
+        const int to = rowAt(e->position().toPoint().y());
+        const int from = m_dragRow;
+        m_dragRow = -1;
+        if (to >= 0) MoveRow(from, to);
+        e->accept();
+        return;
+    }
+    QTableWidget::mouseReleaseEvent(e);
+}
