@@ -85,3 +85,23 @@ TEST(ExportMode, TheProgramExportsWithoutADisplay) {
     EXPECT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(QImage(QString::fromStdString(out)).size(), QSize(800, 600));
 }
+
+TEST(DocumentModes, TablesAndBrokenLinesAreDescribedAndDrawn) {
+    const std::string doc = WriteDoc(
+        "tables.vr1", "[Vorn1]\nNum=2\nMinArg=-5\nMaxArg=5\nMinFunc=-5\nMaxFunc=5\nCoord=0\nMasshAuto=0\n"
+                      "[Obj1]\nObjType=Polinom\nColor=255\nMaxXYnum=2\nLocMembers=1\n"
+                      "X0=0\nY0=1\nX1=1\nY1=2\nX2=2\nY2=5\n"
+                      "[Obj2]\nObjType=Lom\nColor=16711680\nMaxXYnum=3\n"
+                      "X0=0\nY0=0\nX1=1\nY1=0\nX2=1\nY2=1\nX3=0\nY3=1\n");
+    std::string out, err;
+    ASSERT_EQ(RunInfoMode({doc}, out, err), 0) << err;
+    EXPECT_EQ(out, "Y(X)=2x+0.6667\n  Y(X)=2x+0.6667\n  A=0\n  B=2\n  MinY=0.6667\n  MaxY=5\n\n"
+                   "Ламана, 4 тт.\n  Ламана, 4 тт.\n  A=0\n  B=1\n  MinY=0\n  MaxY=1\n\n");
+
+    const std::string png = Temp("tables.png");
+    ASSERT_EQ(RunExportMode({png, "--size", "400x400", doc}, err), 0) << err;
+    const QImage picture(QString::fromStdString(png));
+    // The right side of the square at (1, 0.5), and the circle around the table's point (1, 2) 3 pixels up.
+    EXPECT_EQ(picture.pixelColor(240, 180), QColor(0, 0, 255));
+    EXPECT_EQ(picture.pixelColor(240, 117), QColor(255, 0, 0));
+}

@@ -43,7 +43,10 @@ void TObjectList::MarkParams() const {
         e.Object->MarkParams();
 }
 
-void TObjectList::RecalcAll(TMasshImage& image) const {
-    for (const TObjEntry& e : m_entries)
+void TObjectList::RecalcAll(TMasshImage& image) {
+    // A table's caption is its polynomial, which follows the parameters of its points.
+    for (TObjEntry& e : m_entries) {
         e.Object->CalcBounds(image);
+        e.Caption = e.Object->Caption();
+    }
 }

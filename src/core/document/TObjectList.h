@@ -38,8 +38,8 @@ public:
 
     // Clears the Used flags of the parameters and lets every object mark the ones it refers to.
     void MarkParams() const;
-    // Every object tabulates itself again (after a parameter changed).
-    void RecalcAll(TMasshImage& image) const;
+    // Every object tabulates itself again (after a parameter changed), and the captions follow.
+    void RecalcAll(TMasshImage& image);
 
     // Unsaved changes of the document.
     bool Modified = false;

@@ -2,6 +2,7 @@
 
 #include "core/base/IniFile.h"
 #include "core/formula/ParamTable.h"
+#include "core/objects/TFl.h"
 #include "core/objects/TFn.h"
 #include "core/plot/TMasshImage.h"
 #include "core/stats/TGList.h"
@@ -263,4 +264,38 @@ TEST(DocumentFile, FailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
     EXPECT_EQ(ReadBytes(file).substr(0, 8), "[Vorn1]\n");
     EXPECT_FALSE(p.doc.Objects.Modified);
     std::remove(file.c_str());
+}
+
+TEST(DocumentFile, TablesAndBrokenLinesComeBackAsTheyWereSaved) {
+    Session p;
+    auto table = std::make_unique<TFm>(clRed);
+    TTableData rows = table->TableData();
+    rows.Rows = {{"0", "1"}, {"1", "2"}, {"2", "P1"}};
+    rows.Degree = 2;
+    ASSERT_TRUE(table->TakeTableData(rows));
+    auto line = std::make_unique<TFl>(clBlue);
+    rows = line->TableData();
+    rows.Rows = {{"3", "0"}, {"0", "0"}, {"0", "4"}};
+    rows.Locked = false;
+    rows.LineT = 2;
+    ASSERT_TRUE(line->TakeTableData(rows));
+    for (TFn* f : {static_cast<TFn*>(table.get()), static_cast<TFn*>(line.get())})
+        f->CalcBounds(p.image);
+    p.doc.Objects.Append(std::move(table), true);
+    p.doc.Objects.Append(std::move(line), false);
+    ParamTable()[1].Value = 5;
+    const std::string path = TempPath("tables.vr1");
+    ASSERT_TRUE(SaveDocument(path, p.Parts()));
+
+    Session q;
+    ASSERT_TRUE(LoadDocument(path, q.Parts()));
+    ASSERT_EQ(q.doc.Objects.Count(), 2);
+    EXPECT_EQ(q.doc.Objects[0].Caption, "Y(X)=x^2+1") << "fitted with P1 = 5 as the document holds it";
+    EXPECT_EQ(q.doc.Objects[1].Caption, "Ламана, 3 тт.");
+    EXPECT_FALSE(q.doc.Objects[1].Checked);
+    IniFile saved, again;
+    WriteDocument(saved, p.Parts());
+    WriteDocument(again, q.Parts());
+    EXPECT_EQ(again.ToText(), saved.ToText());
+    std::remove(path.c_str());
 }
