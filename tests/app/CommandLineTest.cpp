@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -146,4 +147,18 @@ TEST(CommandLine, ExportOntoAFullDiskFailsAndKeepsTheOldPicture) {
         EXPECT_EQ(Slurp(out), "the old picture");
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4) << "no temporary is left behind";
+}
+
+TEST(CommandLine, ANamedPipeGivenAsTheDocumentIsRefusedAtOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string fifo = dir.filePath("doc.vr1").toStdString();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string png = dir.filePath("out.png").toStdString();
+    for (const std::string& arguments : {"--info " + fifo, "--export " + png + " " + fifo}) {
+        SCOPED_TRACE(arguments);
+        const TRun r = RunProgram(arguments);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("cannot read " + fifo), std::string::npos) << r.err;
+    }
 }
