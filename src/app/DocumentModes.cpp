@@ -9,16 +9,19 @@
 #include "gui/plot/QImageCanvas.h"
 #include "gui/plot/QPainterCanvas.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
 
 constexpr int DefaultExportWidth = 800, DefaultExportHeight = 600;
-constexpr int MaxExportSide = 20000;
+// A side below this holds no readable graph; above it the bitmap alone would take a gigabyte.
+constexpr int MinExportSide = 16, MaxExportSide = 16384;
 
 // A program's state as start-up leaves it: the graph window's surface, an empty list, new parameters.
 struct Session {
@@ -33,16 +36,21 @@ struct Session {
     TDocumentParts Parts() { return {doc, image, labels}; }
 };
 
-bool ParseSize(const std::string& text, int& w, int& h) {
+enum class TSizeText { Good, Malformed, OutOfRange };
+
+TSizeText ParseSize(const std::string& text, int& w, int& h) {
     const std::size_t x = text.find_first_of("xX");
-    if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return false;
+    if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return TSizeText::Malformed;
     const std::string a = text.substr(0, x), b = text.substr(x + 1);
-    if (a.size() > 5 || b.size() > 5 || a.find_first_not_of("0123456789") != std::string::npos ||
+    if (a.find_first_not_of("0123456789") != std::string::npos ||
         b.find_first_not_of("0123456789") != std::string::npos)
-        return false;
+        return TSizeText::Malformed;
+    // Long digit strings are out of range, not numbers to convert.
+    if (a.size() > 6 || b.size() > 6) return TSizeText::OutOfRange;
     w = std::stoi(a);
     h = std::stoi(b);
-    return w > 0 && h > 0 && w <= MaxExportSide && h <= MaxExportSide;
+    const auto inRange = [](int side) { return side >= MinExportSide && side <= MaxExportSide; };
+    return inRange(w) && inRange(h) ? TSizeText::Good : TSizeText::OutOfRange;
 }
 
 void Draw(Session& s, TCanvas& canvas) {
@@ -107,8 +115,15 @@ int RunExportMode(const std::vector<std::string>& args, std::string& err) {
     for (bool more = true; more;) {
         more = false;
         if (i < args.size() && args[i] == "--size") {
-            if (i + 1 >= args.size() || !ParseSize(args[i + 1], width, height)) {
+            const TSizeText size =
+                i + 1 < args.size() ? ParseSize(args[i + 1], width, height) : TSizeText::Malformed;
+            if (size == TSizeText::Malformed) {
                 err += "vorn1: --size takes WIDTHxHEIGHT, e.g. 800x600\n";
+                return 2;
+            }
+            if (size == TSizeText::OutOfRange) {
+                err += "vorn1: --size " + args[i + 1] + ": each side must be from " +
+                       std::to_string(MinExportSide) + " to " + std::to_string(MaxExportSide) + " pixels\n";
                 return 2;
             }
             i += 2;
@@ -134,16 +149,20 @@ int RunExportMode(const std::vector<std::string>& args, std::string& err) {
         return 1;
     }
     BuildGraph(s.image, s.doc);
-    const QString out = QString::fromStdString(outName);
-    bool ok = false;
+    // The picture is made in memory first, so that each failure to write it is seen: a write cut short by a
+    // full disk reports no error of its own.
+    QByteArray picture;
+    QBuffer buffer(&picture);
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = false;
     if (suffix == "png") {
         QImage bitmap(width, height, QImage::Format_RGB32);
         TQImageCanvas canvas(&bitmap);
         Draw(s, canvas);
-        ok = bitmap.save(out, "PNG");
+        drawn = bitmap.save(&buffer, "PNG");
     } else if (suffix == "svg") {
         QSvgGenerator svg;
-        svg.setFileName(out);
+        svg.setOutputDevice(&buffer);
         svg.setSize(QSize(width, height));
         svg.setViewBox(QRect(0, 0, width, height));
         svg.setTitle("Vorn1");
@@ -151,10 +170,10 @@ int RunExportMode(const std::vector<std::string>& args, std::string& err) {
         if (painter.begin(&svg)) {
             TQPainterCanvas canvas(painter);
             Draw(s, canvas);
-            ok = painter.end() && QFileInfo(out).size() > 0;
+            drawn = painter.end();
         }
     } else {
-        QPdfWriter pdf(out);
+        QPdfWriter pdf(&buffer);
         pdf.setTitle("Vorn1");
         pdf.setResolution(96);
         pdf.setPageSize(QPageSize(QSizeF(width, height), QPageSize::Point));
@@ -166,11 +185,25 @@ int RunExportMode(const std::vector<std::string>& args, std::string& err) {
             painter.scale(qreal(page.width()) / width, qreal(page.height()) / height);
             TQPainterCanvas canvas(painter);
             Draw(s, canvas);
-            ok = painter.end();
+            drawn = painter.end();
         }
     }
-    if (!ok) {
-        err += "vorn1: cannot write " + outName + "\n";
+    if (!drawn || picture.isEmpty()) {
+        err += "vorn1: cannot draw the picture " + outName + "\n";
+        return 1;
+    }
+    // Then it goes to a temporary beside the old file, which it replaces only once written whole.
+    QSaveFile file(QString::fromStdString(outName));
+    qint64 done = 0;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        while (done < picture.size()) {
+            const qint64 n = file.write(picture.constData() + done, picture.size() - done);
+            if (n <= 0) break;
+            done += n;
+        }
+    }
+    if (done != picture.size() || !file.commit()) {
+        err += "vorn1: cannot write " + outName + ": " + file.errorString().toStdString() + "\n";
         return 1;
     }
     return 0;
