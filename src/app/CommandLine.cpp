@@ -12,6 +12,9 @@ const char* const Usage =
     "  vorn1 --export OUT.png|OUT.svg|OUT.pdf [--size WxH] [--digits N] DOC.vr1\n"
     "                                       draw the document's graph (800 x 600 unless --size says "
     "otherwise)\n"
+    "  vorn1 --run COMMAND [NAME=VALUE...] [object=K] [--export OUT] [--size WxH] [--save OUT.vr1]\n"
+    "              [--digits N] DOC.vr1\n"
+    "                                       run an analysis command and print its answer lines\n"
     "  vorn1 --help | --version\n";
 
 // The options QGuiApplication and QApplication take out of the command line themselves, written with one dash
@@ -60,9 +63,8 @@ TStart ParseCommandLine(const std::vector<std::string>& args) {
     TStart start;
     if (!args.empty()) {
         static const std::pair<const char*, TStartMode> modes[] = {
-            {"--calc", TStartMode::Calc},       {"--info", TStartMode::Info},
-            {"--export", TStartMode::Export},   {"--help", TStartMode::Help},
-            {"--version", TStartMode::Version},
+            {"--calc", TStartMode::Calc}, {"--info", TStartMode::Info}, {"--export", TStartMode::Export},
+            {"--run", TStartMode::Run},   {"--help", TStartMode::Help}, {"--version", TStartMode::Version},
         };
         for (const auto& [option, mode] : modes)
             if (args[0] == option) {

@@ -8,6 +8,7 @@ enum class TStartMode {
     Calc,    // "--calc"
     Info,    // "--info"
     Export,  // "--export"
+    Run,     // "--run"
     Help,    // "--help": the usage on stdout
     Version, // "--version"
     Usage,   // a wrong command line: Error and the usage on stderr, exit status 2

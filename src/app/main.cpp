@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/DocumentModes.h"
 #include "app/QtTranslation.h"
+#include "app/RunMode.h"
 #include "gui/app/T__Main.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ bool RunCommandLineMode(int argc, char* argv[], const TStart& start, int& rc) {
     std::string out, err;
     switch (start.Mode) {
     case TStartMode::Window: return false;
-    case TStartMode::Help: out = UsageText(); break;
+    case TStartMode::Help: out = UsageText() + RunUsageText(); break;
     case TStartMode::Version: out = VersionText(); break;
     case TStartMode::Usage:
         err = start.Error;
@@ -32,12 +33,14 @@ bool RunCommandLineMode(int argc, char* argv[], const TStart& start, int& rc) {
         break;
     case TStartMode::Calc: rc = RunCalcMode(start.ModeArgs, out, err); break;
     case TStartMode::Info: rc = RunInfoMode(start.ModeArgs, out, err); break;
-    case TStartMode::Export: {
+    case TStartMode::Export:
+    case TStartMode::Run: {
         // Pictures are drawn off screen whatever display there is.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietMessages);
         QGuiApplication app(argc, argv);
-        rc = RunExportMode(start.ModeArgs, err);
+        rc = start.Mode == TStartMode::Export ? RunExportMode(start.ModeArgs, err)
+                                              : RunCommandMode(start.ModeArgs, out, err);
         break;
     }
     }
