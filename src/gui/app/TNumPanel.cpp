@@ -74,6 +74,9 @@ void FocusNext(QWidget* from) {
 void KeypadPress(TKeypadAction action, const QString& text) {
     QWidget* target = QApplication::focusWidget();
     if (!target) return;
+    for (QWidget* w = target; w; w = w->parentWidget())
+        if (auto* receiver = dynamic_cast<TKeypadReceiver*>(w); receiver && receiver->KeypadKey(action, text))
+            return;
     switch (action) {
     case TKeypadAction::Type:
         for (QChar c : text)

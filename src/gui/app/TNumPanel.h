@@ -15,6 +15,16 @@ struct TKeypadKey {
     bool Blue;
 };
 
+// A control that takes the keypad's keys in its own way, as a grid types into its in-place editor. The keypad
+// offers each key to the focused control and then to its parents; false lets the key go on as typed.
+class TKeypadReceiver {
+public:
+    virtual bool KeypadKey(TKeypadAction action, const QString& text) = 0;
+
+protected:
+    ~TKeypadReceiver() = default;
+};
+
 // Sends the key to QApplication::focusWidget() as if typed. Enter in a list or grid (or its in-place editor)
 // is the Return key; elsewhere it moves the focus to the next control of the focused control's window.
 void KeypadPress(TKeypadAction action, const QString& text = QString());
