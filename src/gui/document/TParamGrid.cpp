@@ -146,12 +146,7 @@ bool TParamGrid::KeypadKey(TKeypadAction action, const QString& text) {
     }
     // The view selects the whole text when it opens the editor; keypad keys go on from it instead.
     if (m_editor->hasSelectedText() && m_editor->selectedText() == m_editor->text()) m_editor->end(false);
-    switch (action) {
-    case TKeypadAction::Type: m_editor->insert(text); break;
-    case TKeypadAction::Delete: m_editor->del(); break;
-    case TKeypadAction::Backspace: m_editor->backspace(); break;
-    case TKeypadAction::Enter: break;
-    }
+    KeypadEdit(m_editor, action, text);
     return true;
 }
 

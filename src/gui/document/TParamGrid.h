@@ -4,7 +4,7 @@
 // of Enter, Up, Down and Escape before the grid acts on them, whether the editor is open or not. The
 // on-screen keypad types into the current cell's editor, opening it when needed, and goes on from the cell's
 // text.
-#include "gui/app/TNumPanel.h"
+#include "gui/app/Keypad.h"
 
 #include <QPointer>
 #include <QTableWidget>
@@ -31,7 +31,7 @@ public:
     // Whether w is the grid or its in-place editor.
     bool Owns(const QWidget* w) const;
 
-    // Characters, Delete and backspace of the keypad go into the current cell's editor; Enter is typed.
+    // The keypad's keys go into the current cell's editor; Enter is typed.
     bool KeypadKey(TKeypadAction action, const QString& text) override;
 
     // Called with the row when an in-place edit starts, before the editor shows the cell's text.
