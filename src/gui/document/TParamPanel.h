@@ -61,7 +61,7 @@ public:
     // The grid's click handling: commits a pending edit, then shows the stepping controls for the current
     // row's parameter when it is in use (else hides them and makes the grid read-only).
     void ParamSGClick();
-    // Leaving the grid: the click handling, then the request for the fixed scale.
+    // Leaving the grid: the click handling, then FixScale.
     void ParamSGExit();
     // The owner's window became active: no edit pending, then the click handling.
     void Activate();
