@@ -99,7 +99,7 @@ TEST(CommandLine, TheWindowModeTakesOneDocumentAndTheToolkitsOptions) {
         {{"--", "-odd name.vr1"}, TStartMode::Window, "-odd name.vr1"},
         {{"-reverse=1"}, TStartMode::Usage, ""},
         {{"doc.vr1", "--help"}, TStartMode::Usage, ""},
-        {{"--run", "integral", "doc.vr1"}, TStartMode::Usage, ""},
+        {{"--run", "integral", "doc.vr1"}, TStartMode::Run, ""},
         {{"--info", "doc.vr1"}, TStartMode::Info, ""},
     };
     for (const auto& row : rows) {
