@@ -202,7 +202,7 @@ private:
     TUpdatingCanvas m_canvas;
     TPointList m_points;
     TGList m_labels;
-    bool m_showLabels = false;
+    bool m_showLabels = true; // "Відображати мітки" is on at start
     TAns* m_ans = nullptr;
     std::function<void(char)> m_shadeHook;
 

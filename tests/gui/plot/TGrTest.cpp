@@ -319,6 +319,18 @@ TEST_F(TGrTest, LabelEnteredAtTheCrossIsDrawnPickedAndDeleted) {
     EXPECT_EQ(Gr().Labels().Text(0), " ");
 }
 
+TEST_F(TGrTest, LabelsOfAnOpenedDocumentShowWithTheGraph) {
+    EXPECT_TRUE(Gr().ShowLabels()) << "\"Відображати мітки\" is on at start";
+    // Reading a document fills the labels and redraws; nothing else turns them on.
+    Gr().Labels().AddLabel(1, 1, "B", true);
+    Gr().Redraw();
+    const int x = Gr().I().XToScr(1), y = Gr().I().YToScr(1);
+    EXPECT_EQ(Gr().Bitmap().pixel(x - 2, y), Rgb(Gr().I().grAddColor)) << "the label's point circle";
+    Hover({x + 2, y + 2});
+    EXPECT_EQ(Gr().HitPoint(), TGr::LabelHit);
+    EXPECT_EQ(Gr().HitLabel(), 0);
+}
+
 TEST_F(TGrTest, BuildingTheGraphDrawsTheObjectsAndClearingRemovesThem) {
     auto fn = std::make_unique<TFn>("X", "-5", "5", clRed);
     fn->CalcBounds(Gr().I());
