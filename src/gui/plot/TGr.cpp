@@ -235,15 +235,13 @@ void TGr::CreateMenus() {
     m_graphPopup->addSeparator();
     m_n1 = AddAction(m_graphPopup, "N1", "Ввести мітку");
     m_delLabelPopup = AddAction(m_graphPopup, "DelLabelPopup", "Вилучити мітку");
-    m_labelsPopup = AddAction(m_graphPopup, "LabelsPopup", "Мітки...");
     m_graphPopup->addSeparator();
     m_delCrossPopup = AddAction(m_graphPopup, "DelCrossPopup", "Вилучити точку");
     m_insCrossPopup = AddAction(m_graphPopup, "InsCrossPopup", "Вставляти перед точкою з цим номером");
     m_addCrossPopup = AddAction(m_graphPopup, "AddCrossPopup", "Перейти до додавання точок");
     m_graphPopup->addSeparator();
     m_masshPopup = AddAction(m_graphPopup, "Massh", "Параметри вікна \"Графік\"...");
-    for (QAction* a :
-         {m_delLabelPopup, m_delCrossPopup, m_insCrossPopup, m_addCrossPopup, m_labelsPopup, m_masshPopup})
+    for (QAction* a : {m_delLabelPopup, m_delCrossPopup, m_insCrossPopup, m_addCrossPopup, m_masshPopup})
         a->setEnabled(false);
 
     connect(m_graphPopup, &QMenu::aboutToShow, this, [this] { m_grBld->setEnabled(!m_doc.Objects.Empty()); });

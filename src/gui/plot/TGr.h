@@ -91,8 +91,7 @@ public:
     QAction* AddPopup() const { return m_addPopup; }
     QAction* InsPopup() const { return m_insPopup; }
     QAction* HidePopup() const { return m_hidePopup; }
-    // "Мітки..." and "Параметри вікна "Графік"...": disabled until their dialogs exist.
-    QAction* LabelsPopup() const { return m_labelsPopup; }
+    // "Параметри вікна "Графік"...": disabled until the options dialog exists.
     QAction* MasshPopup() const { return m_masshPopup; }
     QMenu* GraphPopup() const { return m_graphPopup; }
     QMenu* SGPopup() const { return m_sgPopup; }
@@ -229,7 +228,6 @@ private:
     QAction* m_delCrossPopup = nullptr;
     QAction* m_insCrossPopup = nullptr;
     QAction* m_addCrossPopup = nullptr;
-    QAction* m_labelsPopup = nullptr;
     QAction* m_masshPopup = nullptr;
 
     QMenu* m_sgPopup = nullptr;

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -329,6 +330,14 @@ TEST_F(TGrTest, LabelsOfAnOpenedDocumentShowWithTheGraph) {
     Hover({x + 2, y + 2});
     EXPECT_EQ(Gr().HitPoint(), TGr::LabelHit);
     EXPECT_EQ(Gr().HitLabel(), 0);
+}
+
+TEST_F(TGrTest, GraphPopupHoldsItsCommandsInOrder) {
+    QStringList names;
+    for (const QAction* a : Gr().GraphPopup()->actions())
+        if (!a->isSeparator()) names << a->objectName();
+    EXPECT_EQ(names.join(' ').toStdString(), "GrBld Clr OldMassh BegMassh MasshView N1 DelLabelPopup "
+                                             "DelCrossPopup InsCrossPopup AddCrossPopup Massh");
 }
 
 TEST_F(TGrTest, BuildingTheGraphDrawsTheObjectsAndClearingRemovesThem) {
