@@ -36,18 +36,6 @@ void TBrokenLineActions::Show(const TAnswerBlock& answer) {
         m_ans->AnsAdd(line);
 }
 
-bool TBrokenLineActions::LengthEnabled() const {
-    return CurrentBrokenLine(m_doc) != nullptr;
-}
-
-bool TBrokenLineActions::PolygonAreaEnabled() const {
-    return m_doc.Selection.NumPolygons > 0;
-}
-
-bool TBrokenLineActions::RevolutionEnabled() const {
-    return m_doc.Selection.NumBrokenLines > 0;
-}
-
 void TBrokenLineActions::LengthCommand() {
     if (!m_gr) return;
     FillSelection(m_doc.Objects, m_doc.Selection, false);

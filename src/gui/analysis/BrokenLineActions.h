@@ -25,13 +25,6 @@ public:
     void RevolutionCommand(bool aboutOx); // "Об'єм та площа поверхні тіла обертання, вісь Ox" / "Оy"
     void TransformCommand(); // "Перетворення ламаної..."
 
-    // Enabling, from the selections as the menu fills them when it opens: the current entry is a broken
-    // line; the checked selection counts closed lines; it counts broken lines.
-    bool LengthEnabled() const;
-    bool PolygonAreaEnabled() const;
-    bool RevolutionEnabled() const;
-    bool TransformEnabled() const { return LengthEnabled(); }
-
     TBrokLongIn* BrokLongIn() const { return m_brokLongIn; }
     TDPPLam* DPPLam() const { return m_dppLam; }
 

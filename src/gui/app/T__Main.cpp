@@ -4,6 +4,7 @@
 #include "core/document/DocumentFile.h"
 #include "core/formula/ParamTable.h"
 #include "core/plot/MasshZoom.h"
+#include "gui/analysis/BrokenLineActions.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TAboutDlg.h"
 #include "gui/app/TAns.h"
@@ -117,6 +118,7 @@ void T__Main::createWindows() {
     m_objListSub = addChild(m_objList, l.ObjList);
     m_calc = new TCalcForm(this);
     m_about = new TAboutDlg(this);
+    m_brokenLines = new TBrokenLineActions(m_doc, m_gr, m_ans, m_objList, this);
 }
 
 QMdiSubWindow* T__Main::addChild(QWidget* w, const TWinRect& r) {
@@ -250,6 +252,12 @@ void T__Main::createActions() {
     m_voxLItem = Action("VoxLItem");
     m_voyLItem = Action("VoyLItem");
     m_newLomItem = Action("NewLomItem");
+    TBrokenLineActions* lines = m_brokenLines;
+    call(m_lLongSItem, [lines] { lines->LengthCommand(); });
+    call(m_sLamSItem, [lines] { lines->PolygonAreaCommand(); });
+    call(m_voxLItem, [lines] { lines->RevolutionCommand(true); });
+    call(m_voyLItem, [lines] { lines->RevolutionCommand(false); });
+    call(m_newLomItem, [lines] { lines->TransformCommand(); });
     m_numSSItem = Action("NumSSItem");
     m_pirsSItem = Action("PirsSItem");
     m_normItem = Action("NormItem");

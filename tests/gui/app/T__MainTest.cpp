@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 
 #include <fstream>
@@ -379,4 +380,31 @@ TEST_F(MainWindowTest, AddingAFileKeepsTheDocumentsNameSoSavingLeavesTheAddedFil
     EXPECT_EQ(list.Count(), 1);
     EXPECT_EQ(m_main->windowTitle(), "Vorn1");
     EXPECT_TRUE(m_main->FileName().isEmpty());
+}
+
+TEST_F(MainWindowTest, BrokenLineCommandsAnswerFromTheMenu) {
+    Add("[Vorn1]\nNum=2\n[Obj1]\nObjType=Normal\nFunc=X\nA=-1\nB=1\n"
+        "[Obj2]\nObjType=Lom\nMaxXYnum=3\nX0=0\nY0=0\nX1=2\nY1=0\nX2=2\nY2=1\nX3=0\nY3=1\n");
+    m_main->Document().Objects[0].Checked = false;
+    m_main->ObjList()->ObjListBoxClick();
+    m_main->ObjList()->ObjListBox()->setCurrentRow(0);
+    EXPECT_FALSE(m_main->Action("LLongSItem")->isEnabled()) << "the current entry is no broken line";
+    EXPECT_TRUE(m_main->Action("SLamSItem")->isEnabled()) << "the checked rectangle is closed";
+    m_main->Action("SLamSItem")->trigger();
+    EXPECT_EQ(m_main->Ans()->Lines().mid(0, 3),
+              (QStringList{"Ламана, 4 тт.", "Сума площ відмічених многокутників:", "S=2"}));
+
+    m_main->ObjList()->ObjListBox()->setCurrentRow(1);
+    ASSERT_TRUE(m_main->Action("LLongSItem")->isEnabled());
+    OnNextModal([](QDialog* dlg) {
+        dlg->findChild<QSpinBox*>("N1SpinEdit")->setValue(1);
+        dlg->findChild<QSpinBox*>("N2SpinEdit")->setValue(3);
+        dlg->findChild<QPushButton*>("OKButton")->click();
+    });
+    m_main->Action("LLongSItem")->trigger();
+    EXPECT_TRUE(m_main->Ans()->Lines().contains("L =3"));
+
+    OnNextModal([](QDialog* dlg) { dlg->findChild<QPushButton*>("LomButton")->click(); });
+    m_main->Action("NewLomItem")->trigger();
+    EXPECT_EQ(m_main->ObjList()->ObjListBox()->count(), 3) << "an identical copy by the factors 1";
 }
