@@ -311,7 +311,8 @@ void TObjList::FormActivate() {
 void TObjList::ParamValueChanged() {
     RecalcAll();
     m_image.MasshUpdate();
-    ShowCurrentInfo();
+    // A table's caption is its polynomial, which the parameters of its points move.
+    ObjListBoxClick();
 }
 
 void TObjList::FixScale() {
