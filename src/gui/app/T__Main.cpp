@@ -8,6 +8,7 @@
 #include "gui/app/TAboutDlg.h"
 #include "gui/app/TAns.h"
 #include "gui/app/TCalcForm.h"
+#include "gui/app/TNVOpsDlg.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/document/TFuInput.h"
 #include "gui/document/TFuInputEditor.h"
@@ -15,6 +16,8 @@
 #include "gui/document/TParamPanel.h"
 #include "gui/plot/TGr.h"
 #include "gui/plot/TGrSurface.h"
+#include "gui/plot/TGraphOps.h"
+#include "gui/plot/TLabelsDlg.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -117,6 +120,13 @@ void T__Main::createWindows() {
     m_objListSub = addChild(m_objList, l.ObjList);
     m_calc = new TCalcForm(this);
     m_about = new TAboutDlg(this);
+    m_opsDlg = new TNVOpsDlg(this);
+    m_graphOps = new TGraphOps(this);
+    m_labelsDlg = new TLabelsDlg(m_gr, this);
+    m_gr->SetGraphOps(m_graphOps);
+    m_gr->I().OnMasshDialog = [this](TMasshImage& image) {
+        if (m_graphOps->Run(image)) emit m_gr->MasshChanged();
+    };
 }
 
 QMdiSubWindow* T__Main::addChild(QWidget* w, const TWinRect& r) {
@@ -193,7 +203,7 @@ void T__Main::createActions() {
     m_paste1->setShortcut(QKeySequence::Paste);
     newAction("PremierWins", "Початкові розміри та положення вікон", &T__Main::InitialWindowLayout);
     newAction("AutoWinItem", "Авторозміри вікон", &T__Main::ToggleAutoArrange)->setCheckable(true);
-    newAction("G1OpsItem", "Налагодження параметрів програми...");
+    newAction("G1OpsItem", "Налагодження параметрів програми...", &T__Main::OptionsCommand);
 
     // Graph.
     m_buildGrItem = call(newAction("BuildGrItem", "Побудувати"), [gr] { gr->GrBldClick(); });
@@ -208,13 +218,17 @@ void T__Main::createActions() {
     call(newAction("N17", "Показувати масштаб"), [gr] { gr->MasshViewClick(); })->setCheckable(true);
     m_scaleGroup = new QActionGroup(this);
     call(newAction("AutoMItem", "Автоматичний масштаб"), [this] { SetAutoScale(true); });
-    call(newAction("UserMItem", "Масштаб користувача"), [this] { SetAutoScale(false); });
+    call(newAction("UserMItem", "Масштаб користувача"), [this] {
+        SetAutoScale(false);
+        GraphOptionsCommand(TGraphOpsPage::Massh);
+    });
     for (const char* n : {"AutoMItem", "UserMItem"}) {
         Action(n)->setCheckable(true);
         m_scaleGroup->addAction(Action(n));
     }
-    newAction("N23", "Мітки...");
-    newAction("OptionGrItem", "Параметри вікна \"Графік\"...");
+    newAction("N23", "Мітки...", &T__Main::LabelsCommand);
+    call(newAction("OptionGrItem", "Параметри вікна \"Графік\"..."),
+         [this] { GraphOptionsCommand(TGraphOpsPage::Axe); });
 
     // Operations: the analysis tools attach here as they are built.
     for (const auto& [name, caption] : std::initializer_list<std::pair<const char*, const char*>>{
@@ -282,7 +296,10 @@ void T__Main::createActions() {
     call(tool("TBDec", "Декартові координати", ToolGlyph::Cartesian), [this] { SetCartesian(false); });
     call(tool("TBPolar", "Полярні координати", ToolGlyph::Polar), [this] { SetCartesian(true); });
     call(tool("TBMAuto", "Автоматичний масштаб", ToolGlyph::AutoScale), [this] { SetAutoScale(true); });
-    call(tool("TBMUser", "Масштаб користувача", ToolGlyph::UserScale), [this] { SetAutoScale(false); });
+    call(tool("TBMUser", "Масштаб користувача", ToolGlyph::UserScale), [this] {
+        SetAutoScale(false);
+        GraphOptionsCommand(TGraphOpsPage::Massh);
+    });
     auto* userScaleGroup = new QActionGroup(this);
     for (const char* n : {"TBDec", "TBPolar"}) {
         Action(n)->setCheckable(true);
@@ -673,6 +690,7 @@ void T__Main::closeEvent(QCloseEvent* e) {
     }
     m_calc->hide();
     e->accept();
+    WriteSettings();
 }
 
 bool T__Main::confirmDiscard() {
