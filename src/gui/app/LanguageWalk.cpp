@@ -333,7 +333,9 @@ void ApplyBack(const TCollected& before, const std::vector<TWindowTexts>& after)
     }
 }
 
-IniFile WalkInto() {
+} // namespace
+
+IniFile CurrentTexts() {
     IniFile ini;
     TLanguageWalk walk(TTranslateMode::Write, ini);
     TCollected all = Collect();
@@ -341,8 +343,6 @@ IniFile WalkInto() {
     WalkAllTexts(walk, help, all.Texts);
     return ini;
 }
-
-} // namespace
 
 void SetComponentKind(QObject* object, TComponentKind kind) {
     object->setProperty(KindProperty, static_cast<int>(kind));
@@ -367,7 +367,7 @@ std::vector<QWidget*> ProgramWindows() {
 }
 
 void CaptureBuiltInTexts() {
-    g_builtIn = WalkInto();
+    g_builtIn = CurrentTexts();
     g_haveBuiltIn = true;
 }
 

@@ -22,6 +22,9 @@ void KeepUntranslated(QObject* object);
 // other top-level windows by name.
 std::vector<QWidget*> ProgramWindows();
 
+// Every text the windows and tables show now, as a language file would hold them.
+IniFile CurrentTexts();
+
 // Writes the texts of every window and table into the file (created anew), and remembers them as the
 // built-in texts. Failures to write are ignored; false then.
 bool WriteLanguageFile(const std::string& path);
