@@ -1,6 +1,7 @@
 #include "gui/app/TNVOpsDlg.h"
 
 #include "core/app/ProgramSettings.h"
+#include "gui/app/LanguageWalk.h"
 #include "gui/app/MessageDlg.h" // Q(), S()
 
 #include <QComboBox>
@@ -31,6 +32,8 @@ TNVOpsDlg::TNVOpsDlg(QWidget* parent) : QDialog(parent) {
 
     m_langCombo = new QComboBox(this);
     m_langCombo->setObjectName("LangCombo");
+    // Each language is offered by its own name, in every language.
+    SetComponentKind(m_langCombo, TComponentKind::Panel);
     m_label2 = new QLabel("Мова інтерфейсу:", this);
     m_label2->setObjectName("Label2");
     m_label2->setBuddy(m_langCombo);
