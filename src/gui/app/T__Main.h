@@ -22,6 +22,7 @@ class TObjList;
 class TAns;
 class TCalcForm;
 class TAboutDlg;
+class TInequalityTools;
 
 class T__Main : public QMainWindow {
     Q_OBJECT
@@ -115,6 +116,7 @@ private:
     TAns* m_ans = nullptr;
     TCalcForm* m_calc = nullptr;
     TAboutDlg* m_about = nullptr;
+    std::unique_ptr<TInequalityTools> m_inequalities;
     QMdiSubWindow* m_grSub = nullptr;
     QMdiSubWindow* m_objListSub = nullptr;
     QMdiSubWindow* m_ansSub = nullptr;
