@@ -1,7 +1,20 @@
 // The commands of "vorn1 --run": a new command is one row here.
 #include "core/analysis/CommandRegistry.h"
+#include "core/analysis/InequalityCommands.h"
 
 const std::vector<TCommandInfo>& RunCommands() {
-    static const std::vector<TCommandInfo> commands = {};
+    static const std::vector<TCommandInfo> commands = {
+        {"inequality",
+         "Нерівність y(x)<(>)c...",
+         TSelectionRule::Checked,
+         {{"rel", "<"}, {"C", "0"}},
+         RunInequalityCommand},
+        {"inequality-system",
+         "С-ма нерівностей y(x)<(>)c...",
+         TSelectionRule::Checked,
+         {{"rel", "<"}, {"C", "0"}},
+         RunInequalitySystemCommand},
+        {"shade", "С-ма нерівностей G(x,y)<0 / >0", TSelectionRule::Checked, {{"rel", "<"}}, RunShadeCommand},
+    };
     return commands;
 }

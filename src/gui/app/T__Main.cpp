@@ -1,9 +1,11 @@
 #include "gui/app/T__Main.h"
 
+#include "core/analysis/Shading.h"
 #include "core/base/MessageTable.h"
 #include "core/document/DocumentFile.h"
 #include "core/formula/ParamTable.h"
 #include "core/plot/MasshZoom.h"
+#include "gui/analysis/TInequalityTools.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TAboutDlg.h"
 #include "gui/app/TAns.h"
@@ -127,6 +129,7 @@ void T__Main::createWindows() {
     m_gr->I().OnMasshDialog = [this](TMasshImage& image) {
         if (m_graphOps->Run(image)) emit m_gr->MasshChanged();
     };
+    m_inequalities = std::make_unique<TInequalityTools>(m_doc, *m_gr, *m_ans, this);
 }
 
 QMdiSubWindow* T__Main::addChild(QWidget* w, const TWinRect& r) {
@@ -270,6 +273,10 @@ void T__Main::createActions() {
     m_nerMenuItem = Action("NerMenuItem");
     m_sysNerMenuItem = Action("SysNerMenuItem");
     m_derivMenuItem = Action("DerivMenuItem");
+    call(m_nerMenuItem, [this] { m_inequalities->SolveInequality(); });
+    call(m_sysNerMenuItem, [this] { m_inequalities->SolveInequalitySystem(); });
+    call(Action("SysNerGMenuItem1"), [this] { m_inequalities->ShadeGxySystem(ShadeLess); });
+    call(Action("SysNerGMenuItem2"), [this] { m_inequalities->ShadeGxySystem(ShadeGreater); });
     call(newAction("RPointMenuItem", "Відстань до точки"), [gr] { gr->StartDistanceTool(); });
     m_gxyItem = call(newAction("GxyItem", "Значення виразу G(x,y) "), [this, gr] {
         if (TFn* f = m_doc.Objects.CurrentObject()) gr->StartValueTool(*f, f->FormulaText());

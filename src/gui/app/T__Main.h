@@ -30,6 +30,7 @@ class TGraphOps;
 class TLabelsDlg;
 class TNVOpsDlg;
 enum class TGraphOpsPage;
+class TInequalityTools;
 
 class T__Main : public QMainWindow {
     Q_OBJECT
@@ -158,6 +159,7 @@ private:
     std::vector<TLanguage> m_languages;
     bool m_keepsSettings = false;    // Start ran with a settings folder: the settings are written on closing
     TProgramSettings m_readSettings; // what was read: the places of windows minimised when closing
+    std::unique_ptr<TInequalityTools> m_inequalities;
     QMdiSubWindow* m_grSub = nullptr;
     QMdiSubWindow* m_objListSub = nullptr;
     QMdiSubWindow* m_ansSub = nullptr;
