@@ -22,6 +22,7 @@ QString ChooseDataFile(QWidget* parent, bool save, msg::Id title, msg::Id filter
         dialog.setDefaultSuffix("txt");
         dialog.selectFile(proposal);
     }
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                   : QString();
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().first()
+               : QString();
 }

@@ -137,7 +137,8 @@ TSGSDlg::TSGSDlg(QWidget* parent) : QDialog(parent) {
             &TSampleGrid::InsertRowAtCursor);
     connect(AddButton("DelButton", "Вилучити рядок"), &QPushButton::clicked, m_grid,
             &TSampleGrid::DeleteRowAtCursor);
-    connect(AddButton("ClrButton", "Очистити таблицю"), &QPushButton::clicked, m_grid, &TSampleGrid::ClearTable);
+    connect(AddButton("ClrButton", "Очистити таблицю"), &QPushButton::clicked, m_grid,
+            &TSampleGrid::ClearTable);
     for (const char* n : {"InsButton", "DelButton", "ClrButton"})
         rowButtons->addWidget(Button(n));
     auto* fileButtons = new QHBoxLayout;
@@ -275,7 +276,7 @@ void TSGSDlg::Prepare(const TSampleEntry& e) {
 void TSGSDlg::ReadSettings(TSampleEntry& e) const {
     e.Color = m_colors->ForegroundColor(m_filledColor);
     e.Smodel = Model();
-    e.GraphType = m_graph[1]->isChecked() ? SampleDistribution
+    e.GraphType = m_graph[1]->isChecked()         ? SampleDistribution
                   : e.Smodel == SampleByIntervals ? SampleHistogram
                                                   : SamplePolygon;
     e.GBuild = m_build->isChecked();
@@ -307,8 +308,9 @@ void TSGSDlg::accept() {
 }
 
 void TSGSDlg::ReadFile() {
-    const QString name = ChooseFile ? ChooseFile(false)
-                                    : ChooseDataFile(this, false, msg::SampleOpenTitle, msg::SampleOpenFilter, "");
+    const QString name = ChooseFile
+                             ? ChooseFile(false)
+                             : ChooseDataFile(this, false, msg::SampleOpenTitle, msg::SampleOpenFilter, "");
     if (name.isEmpty()) return;
     TGridRows rows;
     m_grid->ClearTable();
@@ -320,9 +322,9 @@ void TSGSDlg::ReadFile() {
 }
 
 void TSGSDlg::WriteFile() {
-    const QString name = ChooseFile ? ChooseFile(true)
-                                    : ChooseDataFile(this, true, msg::SampleSaveTitle, msg::SampleSaveFilter,
-                                                     SaveProposal);
+    const QString name =
+        ChooseFile ? ChooseFile(true)
+                   : ChooseDataFile(this, true, msg::SampleSaveTitle, msg::SampleSaveFilter, SaveProposal);
     if (name.isEmpty()) return;
     if (!WriteDataFile(S(name), m_grid->Rows())) ShowErrorMessage(msg::SampleGridWriteError, this);
 }
