@@ -1,56 +1,16 @@
 #include "app/DocumentModes.h"
 
+#include "app/PictureFile.h"
+#include "app/Session.h"
 #include "core/base/NumberText.h"
-#include "core/document/DocumentFile.h"
 #include "core/document/GraphPicture.h"
-#include "core/formula/ParamTable.h"
-#include "core/plot/TMasshImage.h"
-#include "core/stats/TGList.h"
-#include "gui/plot/QImageCanvas.h"
-#include "gui/plot/QPainterCanvas.h"
-
-#include <QFileInfo>
-#include <QImage>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 
 namespace {
-
-constexpr int DefaultExportWidth = 800, DefaultExportHeight = 600;
-constexpr int MaxExportSide = 20000;
-
-// A program's state as start-up leaves it: the graph window's surface, an empty list, new parameters.
-struct Session {
-    TDocument doc;
-    TMasshImage image;
-    TGList labels;
-    Session(int width, int height) {
-        ApplyGraphWindowDefaults(image);
-        image.SetSize(width, height);
-        ParamTable().ResetForNewDocument();
-    }
-    TDocumentParts Parts() { return {doc, image, labels}; }
-};
-
-bool ParseSize(const std::string& text, int& w, int& h) {
-    const std::size_t x = text.find_first_of("xX");
-    if (x == std::string::npos || x == 0 || x + 1 >= text.size()) return false;
-    const std::string a = text.substr(0, x), b = text.substr(x + 1);
-    if (a.size() > 5 || b.size() > 5 || a.find_first_not_of("0123456789") != std::string::npos ||
-        b.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    w = std::stoi(a);
-    h = std::stoi(b);
-    return w > 0 && h > 0 && w <= MaxExportSide && h <= MaxExportSide;
-}
-
-void Draw(Session& s, TCanvas& canvas) {
+void Draw(TSession& s, TCanvas& canvas) {
     s.image.SetCanvas(&canvas);
     DrawGraphPicture(s.image, s.doc, s.labels, {});
     s.image.SetCanvas(nullptr);
 }
-
 } // namespace
 
 bool TakeDigitsOption(const std::vector<std::string>& args, std::size_t& i, std::string& err) {
@@ -76,7 +36,7 @@ int RunInfoMode(const std::vector<std::string>& args, std::string& out, std::str
         err += "vorn1: usage: vorn1 --info [--digits N] DOC.vr1\n";
         return 2;
     }
-    Session s(DefaultExportWidth, DefaultExportHeight);
+    TSession s(DefaultExportWidth, DefaultExportHeight);
     if (!LoadDocument(args[i], s.Parts())) {
         err += "vorn1: cannot read " + args[i] + "\n";
         return 1;
@@ -104,74 +64,23 @@ int RunExportMode(const std::vector<std::string>& args, std::string& err) {
     const std::string outName = args[0];
     int width = DefaultExportWidth, height = DefaultExportHeight;
     std::size_t i = 1;
-    for (bool more = true; more;) {
-        more = false;
-        if (i < args.size() && args[i] == "--size") {
-            if (i + 1 >= args.size() || !ParseSize(args[i + 1], width, height)) {
-                err += "vorn1: --size takes WIDTHxHEIGHT, e.g. 800x600\n";
-                return 2;
-            }
-            i += 2;
-            more = true;
-        }
-        if (i < args.size() && args[i] == "--digits") {
-            if (!TakeDigitsOption(args, i, err)) return 2;
-            more = true;
-        }
+    for (std::size_t before = 0; before != i;) {
+        before = i;
+        if (!TakeSizeOption(args, i, width, height, err) || !TakeDigitsOption(args, i, err)) return 2;
     }
     if (i + 1 != args.size()) {
         err += usage;
         return 2;
     }
-    const QString suffix = QFileInfo(QString::fromStdString(outName)).suffix().toLower();
-    if (suffix != "png" && suffix != "svg" && suffix != "pdf") {
-        err += "vorn1: the picture's name must end in .png, .svg or .pdf: " + outName + "\n";
-        return 2;
-    }
-    Session s(width, height);
+    if (!CheckPictureName(outName, err)) return 2;
+    TSession s(width, height);
     if (!LoadDocument(args[i], s.Parts())) {
         err += "vorn1: cannot read " + args[i] + "\n";
         return 1;
     }
     BuildGraph(s.image, s.doc);
-    const QString out = QString::fromStdString(outName);
-    bool ok = false;
-    if (suffix == "png") {
-        QImage bitmap(width, height, QImage::Format_RGB32);
-        TQImageCanvas canvas(&bitmap);
-        Draw(s, canvas);
-        ok = bitmap.save(out, "PNG");
-    } else if (suffix == "svg") {
-        QSvgGenerator svg;
-        svg.setFileName(out);
-        svg.setSize(QSize(width, height));
-        svg.setViewBox(QRect(0, 0, width, height));
-        svg.setTitle("Vorn1");
-        QPainter painter;
-        if (painter.begin(&svg)) {
-            TQPainterCanvas canvas(painter);
-            Draw(s, canvas);
-            ok = painter.end() && QFileInfo(out).size() > 0;
-        }
-    } else {
-        QPdfWriter pdf(out);
-        pdf.setTitle("Vorn1");
-        pdf.setResolution(96);
-        pdf.setPageSize(QPageSize(QSizeF(width, height), QPageSize::Point));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter;
-        if (painter.begin(&pdf)) {
-            // The page is in points; the picture in pixels of the size asked for.
-            const QRect page = painter.viewport();
-            painter.scale(qreal(page.width()) / width, qreal(page.height()) / height);
-            TQPainterCanvas canvas(painter);
-            Draw(s, canvas);
-            ok = painter.end();
-        }
-    }
-    if (!ok) {
-        err += "vorn1: cannot write " + outName + "\n";
-        return 1;
-    }
-    return 0;
+    return WritePictureFile(
+               outName, width, height, [&](TCanvas& canvas) { Draw(s, canvas); }, err)
+               ? 0
+               : 1;
 }

@@ -1,12 +1,14 @@
 // Vorn1: graphical analysis of functions.
 #include "app/CalcMode.h"
+#include "app/CommandLine.h"
 #include "app/DocumentModes.h"
+#include "app/QtTranslation.h"
+#include "app/RunMode.h"
 #include "gui/app/T__Main.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -18,24 +20,31 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
     std::cerr << qPrintable(qFormatLogMessage(type, context, message)) << std::endl;
 }
 
-// The modes that print or write files and need no window.
-bool RunCommandLineMode(int argc, char* argv[], int& rc) {
-    if (argc < 2) return false;
-    const std::vector<std::string> args(argv + 2, argv + argc);
+// The modes that print or write files and need no window; false for the window mode.
+bool RunCommandLineMode(int argc, char* argv[], const TStart& start, int& rc) {
     std::string out, err;
-    if (std::strcmp(argv[1], "--calc") == 0) {
-        rc = RunCalcMode(args, out, err);
-    } else if (std::strcmp(argv[1], "--info") == 0) {
-        rc = RunInfoMode(args, out, err);
-    } else if (std::strcmp(argv[1], "--export") == 0) {
+    switch (start.Mode) {
+    case TStartMode::Window: return false;
+    case TStartMode::Help: out = UsageText() + RunUsageText(); break;
+    case TStartMode::Version: out = VersionText(); break;
+    case TStartMode::Usage:
+        err = start.Error;
+        rc = UsageExitCode;
+        break;
+    case TStartMode::Calc: rc = RunCalcMode(start.ModeArgs, out, err); break;
+    case TStartMode::Info: rc = RunInfoMode(start.ModeArgs, out, err); break;
+    case TStartMode::Export:
+    case TStartMode::Run: {
         // Pictures are drawn off screen whatever display there is.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietMessages);
         QGuiApplication app(argc, argv);
-        rc = RunExportMode(args, err);
-    } else {
-        return false;
+        rc = start.Mode == TStartMode::Export ? RunExportMode(start.ModeArgs, err)
+                                              : RunCommandMode(start.ModeArgs, out, err);
+        break;
     }
+    }
+    if (rc == UsageExitCode) err += UsageText();
     std::cout << out << std::flush;
     std::cerr << err << std::flush;
     return true;
@@ -43,14 +52,16 @@ bool RunCommandLineMode(int argc, char* argv[], int& rc) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const TStart start = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     int rc = 0;
-    if (RunCommandLineMode(argc, argv, rc)) return rc;
+    if (RunCommandLineMode(argc, argv, start, rc)) return rc;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vorn1");
+    // The toolkit's own dialogs and buttons speak the interface language.
+    InstallQtTranslation(app, "uk");
     T__Main mainWindow;
     mainWindow.show();
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1 && !arguments[1].startsWith("--")) mainWindow.OpenStartupDocument(arguments[1]);
+    if (!start.Document.empty()) mainWindow.OpenStartupDocument(QString::fromLocal8Bit(start.Document));
     return app.exec();
 }

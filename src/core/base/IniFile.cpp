@@ -64,6 +64,25 @@ bool ParseInteger(std::string_view text, long long& value) {
     return true;
 }
 
+bool IsQuote(char c) {
+    return c == '"' || c == '\'';
+}
+
+// A value as the Windows reader gives it: without the blanks around it and without one pair of quotes that
+// enclose it.
+std::string_view ValueFromFile(std::string_view text) {
+    text = Trim(text);
+    if (text.size() >= 2 && IsQuote(text.front()) && text.back() == text.front())
+        text = text.substr(1, text.size() - 2);
+    return text;
+}
+
+// The text that reads back as the value: quoted when blanks at its ends or enclosing quotes would be lost.
+bool NeedsQuotes(std::string_view value) {
+    return !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) ||
+                              (value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front()));
+}
+
 // A value stays on its line: a line break in it would start a new key or section when the file is read back.
 std::string OneLine(std::string value) {
     for (char& c : value)
@@ -71,10 +90,11 @@ std::string OneLine(std::string value) {
     return value;
 }
 
-// Regular files only: reading a pipe or device named by mistake must not hang the program.
+// Regular files only: reading a pipe or device named by mistake must not hang the program. Opening a named
+// pipe blocks until a writer comes, so the file is opened without blocking and looked at before reading.
 bool ReadWholeFile(const std::string& fileName, std::string& bytes) {
     bytes.clear();
-    const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return false;
     struct stat st;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -113,8 +133,10 @@ bool IniFile::Load(const std::string& fileName) {
 }
 
 // Lines end with "\n", "\r\n" or "\r". "[name]" starts a section; "key=value" adds a key to the current one,
-// the value being everything after the first "=". Blank lines, ";" and "#" comments, lines before the first
-// section and lines without "=" are skipped. A repeated section or key is skipped too: the first one counts.
+// the value being everything after the first "=". Blanks around keys and values are dropped and one pair of
+// quotes enclosing a value goes, as with the Windows reader ("ObjType = Normal" is "Normal"). Blank lines,
+// ";" and "#" comments, lines before the first section and lines without "=" are skipped. A repeated section
+// or key is skipped too: the first one counts.
 void IniFile::LoadFromText(const std::string& text) {
     m_sections.clear();
     m_sectionIndex.Clear();
@@ -157,7 +179,7 @@ void IniFile::LoadFromText(const std::string& text) {
         const std::string_view key = Trim(line.substr(0, equals));
         Section& section = m_sections[current];
         if (key.empty() || section.findKey(key) != NameIndex::NotFound) continue;
-        section.addKey(std::string(key), std::string(line.substr(equals + 1)));
+        section.addKey(std::string(key), std::string(ValueFromFile(line.substr(equals + 1))));
     }
 }
 
@@ -166,7 +188,7 @@ std::string IniFile::ToText() const {
     for (const Section& s : m_sections) {
         size += s.name.size() + 4;
         for (const Entry& e : s.entries)
-            size += e.key.size() + e.value.size() + 2;
+            size += e.key.size() + e.value.size() + 4;
     }
     std::string out;
     out.reserve(size);
@@ -179,7 +201,13 @@ std::string IniFile::ToText() const {
         for (const Entry& e : s.entries) {
             out += e.key;
             out += '=';
-            out += e.value;
+            if (NeedsQuotes(e.value)) {
+                out += '"';
+                out += e.value;
+                out += '"';
+            } else {
+                out += e.value;
+            }
             out += '\n';
         }
     }

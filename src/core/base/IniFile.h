@@ -18,7 +18,9 @@ public:
     const std::string& FileName() const { return m_fileName; }
     bool Load(const std::string& fileName); // replaces the content; false when the file cannot be opened
     void LoadFromText(const std::string& text);
-    std::string ToText() const; // UTF-8, one "key=value" a line, "[Section]" lines, "\n" line ends
+    // UTF-8, one "key=value" a line, "[Section]" lines, "\n" line ends. A value with blanks at an end, or
+    // enclosed in quotes, is written in double quotes so that it reads back as it was.
+    std::string ToText() const;
 
     // Writes the content to FileName (or the given name) through a temporary in the same folder renamed over
     // the target, so a failure leaves the previous file intact. Returns false on any failure.

@@ -69,6 +69,8 @@ enum Id : int {
     TableNumberError = 46, // "Помилка в записі числа!"
     TableReadError = 47,   // "Помилка читання з файлу!"
     TableWriteError = 48,  // "Помилка запису у файл!"
+    // A document that gives nothing to "Відкрити" or "Додати" shows the same text.
+    DocumentReadError = TableReadError,
 
     // Broken-line transformations.
     BrokenTransformExpressionError = 49, // "Помилка у виразі!"

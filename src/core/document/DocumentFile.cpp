@@ -1,6 +1,7 @@
 #include "core/document/DocumentFile.h"
 
 #include "core/base/IniFile.h"
+#include "core/base/NameIndex.h"
 #include "core/formula/ParamTable.h"
 #include "core/objects/ObjectFactory.h"
 #include "core/plot/TMasshImage.h"
@@ -8,6 +9,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <string_view>
+#include <vector>
 
 const char* const DocumentExtension = "vr1";
 
@@ -90,8 +93,57 @@ bool SaveDocument(const std::string& fileName, const TDocumentParts& parts) {
     return true;
 }
 
-void LoadObjects(const IniFile& ini, const TDocumentParts& parts) {
-    TMasshImage& image = parts.Image;
+namespace {
+
+// The number k of a section or key named prefix + k (prefix matched without regard to case, k written without
+// leading zeros); -1 for any other name.
+long long NumberAfter(std::string_view name, std::string_view prefix) {
+    if (name.size() <= prefix.size() || !EqualIgnoringAsciiCase(name.substr(0, prefix.size()), prefix))
+        return -1;
+    const std::string_view digits = name.substr(prefix.size());
+    if (digits.size() > 15 || (digits.size() > 1 && digits.front() == '0')) return -1;
+    long long k = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return -1;
+        k = k * 10 + (c - '0');
+    }
+    return k;
+}
+
+// The greatest number that a key of the section carries after one of the prefixes; -1 when none does. A
+// count read from the file is cut to it, so a huge count costs nothing while records after a gap still count.
+long long LastKeyNumber(const IniFile& ini, const char* section,
+                        std::initializer_list<const char*> prefixes) {
+    long long last = -1;
+    for (const std::string& key : ini.Keys(section))
+        for (const char* prefix : prefixes)
+            last = std::max(last, NumberAfter(key, prefix));
+    return last;
+}
+
+struct TReadEntry {
+    std::unique_ptr<TFn> Object;
+    bool Checked;
+};
+
+// The objects of sections "Obj1".."ObjNum" in the order of their numbers. A missing section, or one of a kind
+// this program does not know, is skipped and the rest are read.
+std::vector<TReadEntry> ReadObjects(const IniFile& ini) {
+    const long long num = ini.ReadInteger(GlobalSection, "Num", 0);
+    std::vector<std::pair<long long, std::string>> sections;
+    for (const std::string& name : ini.Sections()) {
+        const long long k = NumberAfter(name, "Obj");
+        if (k >= 1 && k <= num) sections.emplace_back(k, name);
+    }
+    std::sort(sections.begin(), sections.end());
+    std::vector<TReadEntry> entries;
+    for (const auto& [k, section] : sections)
+        if (std::unique_ptr<TFn> object = ReadObject(ini, section))
+            entries.push_back({std::move(object), ini.ReadBool(section, "Checked", true)});
+    return entries;
+}
+
+void ReadGlobalSection(const IniFile& ini, TMasshImage& image) {
     image.grXName = ini.ReadString(GlobalSection, "XName", "X");
     image.grYName = ini.ReadString(GlobalSection, "YName", "Y");
     const TMassh& now = image.Massh();
@@ -103,27 +155,28 @@ void LoadObjects(const IniFile& ini, const TDocumentParts& parts) {
     image.SetMasshAuto(ini.ReadBool(GlobalSection, "MasshAuto", image.MasshAuto()));
     image.SetMassh(m); // refuses an empty window
     image.SetCoord(coord == 1 ? CoordType::ctPolar : CoordType::ctDec);
+}
 
+void AppendObjects(std::vector<TReadEntry> entries, const TDocumentParts& parts) {
     TObjectList& list = parts.Doc.Objects;
-    const long long num = ini.ReadInteger(GlobalSection, "Num", 0);
-    // A count far beyond the sections the file holds reads no further than its last section.
-    const long long last = std::min<long long>(num, static_cast<long long>(ini.Sections().size()));
-    for (long long k = 1; k <= last; ++k) {
-        const std::string section = ObjSection(k);
-        if (!ini.SectionExists(section)) continue;
-        std::unique_ptr<TFn> object = ReadObject(ini, section);
-        if (!object) continue; // a kind this program does not know
-        const bool checked = ini.ReadBool(section, "Checked", true);
-        object->CalcBounds(image);
-        list.Append(std::move(object), checked);
+    for (TReadEntry& e : entries) {
+        e.Object->CalcBounds(parts.Image);
+        list.Append(std::move(e.Object), e.Checked);
     }
     list.MarkParams();
 }
 
+} // namespace
+
+void LoadObjects(const IniFile& ini, const TDocumentParts& parts) {
+    ReadGlobalSection(ini, parts.Image);
+    AppendObjects(ReadObjects(ini), parts);
+}
+
 void LoadLabels(const IniFile& ini, TGList& labels) {
     if (!ini.SectionExists(LabelsSection)) return;
-    const long long num = std::min<long long>(ini.ReadInteger(LabelsSection, "Num", 0),
-                                              static_cast<long long>(ini.Keys(LabelsSection).size()));
+    const long long num = std::min(ini.ReadInteger(LabelsSection, "Num", 0),
+                                   LastKeyNumber(ini, LabelsSection, {"X", "Y", "S", "P"}) + 1);
     for (long long i = 0; i < num; ++i)
         labels.AddLabel(
             ini.ReadFloat(LabelsSection, Key("X", i), 0), ini.ReadFloat(LabelsSection, Key("Y", i), 0),
@@ -132,8 +185,8 @@ void LoadLabels(const IniFile& ini, TGList& labels) {
 
 void LoadParams(const IniFile& ini) {
     if (!ini.SectionExists(ParamsSection)) return;
-    const long long num = std::min<long long>(ini.ReadInteger(ParamsSection, "Num", 0),
-                                              static_cast<long long>(ini.Keys(ParamsSection).size()));
+    const long long num = std::min(ini.ReadInteger(ParamsSection, "Num", 0),
+                                   LastKeyNumber(ini, ParamsSection, {"n", "Value", "Min", "Max", "h"}));
     for (long long k = 1; k <= num; ++k) {
         const long long n = ini.ReadInteger(ParamsSection, Key("n", k), 1);
         if (n < 1 || n > TParamTable::Count) continue; // not a parameter of this program
@@ -146,10 +199,15 @@ void LoadParams(const IniFile& ini) {
     }
 }
 
-bool LoadDocument(const std::string& fileName, const TDocumentParts& parts) {
+bool LoadDocument(const std::string& fileName, const TDocumentParts& parts, TReadDemand demand) {
     IniFile ini;
     if (!ini.Load(fileName)) return false;
-    LoadObjects(ini, parts);
+    std::vector<TReadEntry> objects = ReadObjects(ini);
+    if (objects.empty() && (demand == TReadDemand::Objects ||
+                            (demand == TReadDemand::Document && !ini.SectionExists(GlobalSection))))
+        return false;
+    ReadGlobalSection(ini, parts.Image);
+    AppendObjects(std::move(objects), parts);
     LoadLabels(ini, parts.Labels);
     LoadParams(ini);
     // The objects were tabulated before their parameters took the document's values.

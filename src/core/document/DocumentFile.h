@@ -25,15 +25,24 @@ void WriteDocument(IniFile& ini, const TDocumentParts& parts);
 bool SaveDocument(const std::string& fileName, const TDocumentParts& parts);
 
 // Reading appends: the global section sets the axis names, the automatic-scale flag, the window (unless
-// empty) and the coordinate system; every object section of a known kind becomes a new entry after the
-// existing ones (its CalcBounds run); sections of unknown or missing kind are skipped. Labels are appended,
-// parameters named in the file take its values and are marked in use (numbers outside 1..9 are ignored).
-// Nothing is removed and the modified flag is left alone. Missing keys take the defaults of the format.
+// empty) and the coordinate system; every object section "Obj1".."ObjNum" of a known kind becomes a new entry
+// after the existing ones (its CalcBounds run); missing sections and sections of unknown kind are skipped.
+// Labels are appended, parameters named in the file take its values and are marked in use (numbers
+// outside 1..9 are ignored). Nothing is removed and the modified flag is left alone. Missing keys take the
+// defaults of the format.
 void LoadObjects(const IniFile& ini, const TDocumentParts& parts);
 void LoadLabels(const IniFile& ini, TGList& labels);
 void LoadParams(const IniFile& ini);
-// The three in order, then every object tabulated again with the parameters read. False when the file cannot
-// be opened (nothing is changed then).
-bool LoadDocument(const std::string& fileName, const TDocumentParts& parts);
+
+// What a file must give before anything of it is taken into the document.
+enum class TReadDemand {
+    Anything, // whatever it holds: an empty file reads as an empty document
+    Document, // the global section or at least one object: a document, not just any text file
+    Objects,  // at least one object: adding a file that gives none would only change the scale
+};
+// The three in order, then every object tabulated again with the parameters read. False, with nothing
+// changed, when the file cannot be read (missing, unreadable, not a regular file) or gives less than asked.
+bool LoadDocument(const std::string& fileName, const TDocumentParts& parts,
+                  TReadDemand demand = TReadDemand::Anything);
 
 extern const char* const DocumentExtension; // "vr1"

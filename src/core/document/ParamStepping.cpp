@@ -1,5 +1,6 @@
 #include "core/document/ParamStepping.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -63,4 +64,15 @@ int ParamTrackPosition(const TParam& p, int numSteps) {
 Real ParamValueAt(const TParam& p, int position) {
     const Real v = position * p.h + p.Min;
     return v > p.Max ? p.Max : v;
+}
+
+int ParamSteppedPosition(int position, int step, int numSteps) {
+    const long long moved = static_cast<long long>(position) + step;
+    return static_cast<int>(std::clamp<long long>(moved, 0, std::max(numSteps, 0)));
+}
+
+void RefreshUnusedParams(TParamTable& table, TUnusedParams rule) {
+    if (rule == TUnusedParams::Keep) return;
+    for (int k = 1; k <= TParamTable::Count; ++k)
+        if (!table[k].Used) table[k] = TParam{};
 }

@@ -26,3 +26,14 @@ int ParamNumSteps(const TParam& p);
 int ParamTrackPosition(const TParam& p, int numSteps);
 // The value at a track position: position*h + Min, but not above Max (the last step may fall short of Max).
 Real ParamValueAt(const TParam& p, int position);
+// One press of "<" (step -1) or ">" (+1), also each repeat while one is held: the track bar holds its
+// position within 0..numSteps, so stepping stops at Min and Max without wrapping.
+int ParamSteppedPosition(int position, int step, int numSteps);
+
+// What becomes of the parameters no formula uses when a parameter area is refreshed.
+enum class TUnusedParams {
+    Keep,  // they keep Value, Min, Max and h
+    Reset, // they start again from Value 1, Min -5, Max 5, h 0.1
+};
+// Applies the rule to every parameter whose Used mark is clear.
+void RefreshUnusedParams(TParamTable& table, TUnusedParams rule);

@@ -1,10 +1,10 @@
 #include "gui/app/TCalcForm.h"
 
 #include "core/app/Calculator.h"
+#include "gui/app/Keypad.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/document/FormulaCaret.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,56 +13,56 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <array>
-
 namespace {
 
-constexpr int KeyWidth = 44;
-constexpr int KeyHeight = 22;
-constexpr int KeyColumns = 4;
 constexpr int ResultLines = 6;
-const QColor EditingKeyColor(Qt::blue);
 
-// The keys that insert their caption, in the order of their names SpeedButton1, SpeedButton2, ...
-// The first twenty form the function block, the rest the number block.
-const std::array<const char*, 36> InsertKeys = {
-    "Sin(",  "Cos(", "Tg(", "(", "ASin(", "ACos(", "ATg(", ")", "Exp(", "Ln(", "Log(", ".",
-    "Sqrt(", "Int(", "Pi",  "E", "CTg(",  "ACTg(", "Abs(", ",", "P",    "0",   "1",    "2",
-    "3",     "4",    "5",   "6", "7",     "8",     "9",    "*", "/",    "+",   "-",    "^",
+constexpr auto T = TKeypadAction::Type;
+
+// The keys, named in the order of their captions: functions in columns 0..3, digits and operators in
+// columns 4..7, the editing keys beneath.
+const TKeypadKey Keys[] = {
+    {"SpeedButton1", "Sin(", T, 0, 0, false},
+    {"SpeedButton2", "Cos(", T, 0, 1, false},
+    {"SpeedButton3", "Tg(", T, 0, 2, false},
+    {"SpeedButton4", "(", T, 0, 3, false},
+    {"SpeedButton5", "ASin(", T, 1, 0, false},
+    {"SpeedButton6", "ACos(", T, 1, 1, false},
+    {"SpeedButton7", "ATg(", T, 1, 2, false},
+    {"SpeedButton8", ")", T, 1, 3, false},
+    {"SpeedButton9", "Exp(", T, 2, 0, false},
+    {"SpeedButton10", "Ln(", T, 2, 1, false},
+    {"SpeedButton11", "Log(", T, 2, 2, false},
+    {"SpeedButton12", ".", T, 2, 3, false},
+    {"SpeedButton13", "Sqrt(", T, 3, 0, false},
+    {"SpeedButton14", "Int(", T, 3, 1, false},
+    {"SpeedButton15", "Pi", T, 3, 2, false},
+    {"SpeedButton16", "E", T, 3, 3, false},
+    {"SpeedButton17", "CTg(", T, 4, 0, false},
+    {"SpeedButton18", "ACTg(", T, 4, 1, false},
+    {"SpeedButton19", "Abs(", T, 4, 2, false},
+    {"SpeedButton20", ",", T, 4, 3, false},
+    {"SpeedButton21", "P", T, 3, 5, false},
+    {"SpeedButton22", "0", T, 3, 4, false},
+    {"SpeedButton23", "1", T, 2, 4, false},
+    {"SpeedButton24", "2", T, 2, 5, false},
+    {"SpeedButton25", "3", T, 2, 6, false},
+    {"SpeedButton26", "4", T, 1, 4, false},
+    {"SpeedButton27", "5", T, 1, 5, false},
+    {"SpeedButton28", "6", T, 1, 6, false},
+    {"SpeedButton29", "7", T, 0, 4, false},
+    {"SpeedButton30", "8", T, 0, 5, false},
+    {"SpeedButton31", "9", T, 0, 6, false},
+    {"SpeedButton32", "*", T, 1, 7, false},
+    {"SpeedButton33", "/", T, 0, 7, false},
+    {"SpeedButton34", "+", T, 3, 7, false},
+    {"SpeedButton35", "-", T, 2, 7, false},
+    {"SpeedButton36", "^", T, 3, 6, false},
+    {"SpeedButton37", "<--", TKeypadAction::Backspace, 5, 0, true},
+    {"SpeedButton38", "Del", TKeypadAction::Delete, 5, 1, true},
+    {"SpeedButton39", "Home", TKeypadAction::Home, 5, 2, true},
+    {"SpeedButton40", "End", TKeypadAction::End, 5, 3, true},
 };
-constexpr int FunctionKeyCount = 20;
-
-// Where each key of the number block sits, row by row: 7 8 9 / | 4 5 6 * | 1 2 3 - | 0 P ^ +.
-const std::array<const char*, 16> NumberBlock = {
-    "7", "8", "9", "/", "4", "5", "6", "*", "1", "2", "3", "-", "0", "P", "^", "+",
-};
-
-struct TEditingKey {
-    const char* Caption;
-    void (*Apply)(QLineEdit*);
-};
-const std::array<TEditingKey, 4> EditingKeys = {{
-    {"<--", [](QLineEdit* e) { e->backspace(); }},
-    {"Del", [](QLineEdit* e) { e->del(); }},
-    {"Home", [](QLineEdit* e) { e->home(false); }},
-    {"End", [](QLineEdit* e) { e->end(false); }},
-}};
-
-QToolButton* MakeKey(QWidget* parent, int index, const QString& caption) {
-    auto* key = new QToolButton(parent);
-    key->setObjectName(QString("SpeedButton%1").arg(index + 1));
-    key->setText(caption);
-    // The caret stays in the edit the key types into.
-    key->setFocusPolicy(Qt::NoFocus);
-    key->setFixedSize(KeyWidth, KeyHeight);
-    return key;
-}
-
-int IndexOfInsertKey(const char* caption) {
-    for (int i = 0; i < static_cast<int>(InsertKeys.size()); ++i)
-        if (QString(InsertKeys[i]) == caption) return i;
-    return -1;
-}
 
 } // namespace
 
@@ -94,7 +94,7 @@ TCalcForm::TCalcForm(QWidget* parent) : QDialog(parent) {
     m_memoButton->setObjectName("SpeedButton41");
     m_memoButton->setText("Memo");
     m_memoButton->setFocusPolicy(Qt::NoFocus);
-    m_memoButton->setFixedHeight(KeyHeight);
+    m_memoButton->setFixedHeight(FormulaKeyboardShape.KeyHeight);
 
     m_calcPanel = BuildCalcPanel();
 
@@ -123,51 +123,9 @@ TCalcForm::TCalcForm(QWidget* parent) : QDialog(parent) {
 QWidget* TCalcForm::BuildCalcPanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName("CalcPanel");
-    auto* functions = new QGridLayout;
-    auto* numbers = new QGridLayout;
-    functions->setSpacing(1);
-    numbers->setSpacing(1);
-
-    const auto insertCaption = [this](const QString& caption) {
-        if (QLineEdit* edit = FocusedEdit()) edit->insert(caption);
-    };
-    for (int i = 0; i < FunctionKeyCount; ++i) {
-        QToolButton* key = MakeKey(panel, i, InsertKeys[i]);
-        functions->addWidget(key, i / KeyColumns, i % KeyColumns);
-        connect(key, &QToolButton::clicked, this,
-                [insertCaption, caption = key->text()] { insertCaption(caption); });
-    }
-    for (int cell = 0; cell < static_cast<int>(NumberBlock.size()); ++cell) {
-        const int index = IndexOfInsertKey(NumberBlock[cell]);
-        QToolButton* key = MakeKey(panel, index, NumberBlock[cell]);
-        numbers->addWidget(key, cell / KeyColumns, cell % KeyColumns);
-        connect(key, &QToolButton::clicked, this,
-                [insertCaption, caption = key->text()] { insertCaption(caption); });
-    }
-    auto* editing = new QHBoxLayout;
-    editing->setSpacing(1);
-    for (int i = 0; i < static_cast<int>(EditingKeys.size()); ++i) {
-        QToolButton* key = MakeKey(panel, static_cast<int>(InsertKeys.size()) + i, EditingKeys[i].Caption);
-        QPalette palette = key->palette();
-        palette.setColor(QPalette::ButtonText, EditingKeyColor);
-        key->setPalette(palette);
-        editing->addWidget(key);
-        const auto apply = EditingKeys[i].Apply;
-        connect(key, &QToolButton::clicked, this, [this, apply] {
-            if (QLineEdit* edit = FocusedEdit()) apply(edit);
-        });
-    }
-    editing->addStretch(1);
-
-    auto* blocks = new QHBoxLayout;
-    blocks->addLayout(functions);
-    blocks->addSpacing(KeyWidth / 2);
-    blocks->addLayout(numbers);
-    blocks->addStretch(1);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(blocks);
-    layout->addLayout(editing);
+    BuildKeypad(panel, FormulaKeyboardShape, Keys, [this](TKeypadAction action, const QString& caption) {
+        KeypadEdit(FocusedEdit(), action, caption);
+    });
     return panel;
 }
 

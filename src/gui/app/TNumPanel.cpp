@@ -1,122 +1,37 @@
 #include "gui/app/TNumPanel.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QKeyEvent>
-#include <QToolButton>
-
-#include <array>
-
 namespace {
 
-const QColor EditingKeyColor(Qt::blue);
+constexpr auto T = TKeypadAction::Type;
 
-const char* const BackspaceGlyph = "\u2190"; // leftwards arrow
-const char* const EnterGlyph = "\u21B5";     // downwards arrow with corner leftwards
-
-constexpr std::array<TKeypadKey, TNumPanel::KeyCount> Keys = {{
-    {"0", TKeypadAction::Type, "0", false},
-    {"1", TKeypadAction::Type, "1", false},
-    {"2", TKeypadAction::Type, "2", false},
-    {"3", TKeypadAction::Type, "3", false},
-    {"4", TKeypadAction::Type, "4", false},
-    {"5", TKeypadAction::Type, "5", false},
-    {"6", TKeypadAction::Type, "6", false},
-    {"7", TKeypadAction::Type, "7", false},
-    {"8", TKeypadAction::Type, "8", false},
-    {"9", TKeypadAction::Type, "9", false},
-    {".", TKeypadAction::Type, ".", false},
-    {"p", TKeypadAction::Type, "p", false},
-    {"-", TKeypadAction::Type, "-", false},
-    {"+", TKeypadAction::Type, "+", false},
-    {"*", TKeypadAction::Type, "*", false},
-    {"/", TKeypadAction::Type, "/", false},
-    {"(", TKeypadAction::Type, "(", false},
-    {")", TKeypadAction::Type, ")", false},
-    {"Pi", TKeypadAction::Type, "Pi", false},
-    {"D", TKeypadAction::Delete, "", true},
-    {BackspaceGlyph, TKeypadAction::Backspace, "", true},
-    {EnterGlyph, TKeypadAction::Enter, "", true},
-}};
-
-void SendKey(QWidget* target, int key, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(target, &release);
-}
-
-// Qt's key codes of the printable ASCII characters are their upper-case codes.
-int KeyOf(QChar c) {
-    return c.toUpper().unicode();
-}
-
-bool InItemView(const QWidget* w) {
-    for (; w; w = w->parentWidget())
-        if (qobject_cast<const QAbstractItemView*>(w)) return true;
-    return false;
-}
-
-// The next control in the tab order of the same window, as Tab would choose it.
-void FocusNext(QWidget* from) {
-    QWidget* window = from->window();
-    for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain()) {
-        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() ||
-            !w->isVisibleTo(window) || w->focusProxy())
-            continue;
-        w->setFocus(Qt::TabFocusReason);
-        return;
-    }
-}
+const TKeypadKey Keys[TNumPanel::KeyCount] = {
+    {"SpeedButton1", "0", T, 0, 0, false},
+    {"SpeedButton2", "1", T, 0, 1, false},
+    {"SpeedButton3", "2", T, 0, 2, false},
+    {"SpeedButton4", "3", T, 0, 3, false},
+    {"SpeedButton5", "4", T, 0, 4, false},
+    {"SpeedButton6", "5", T, 0, 5, false},
+    {"SpeedButton7", "6", T, 0, 6, false},
+    {"SpeedButton8", "7", T, 0, 7, false},
+    {"SpeedButton9", "8", T, 0, 8, false},
+    {"SpeedButton10", "9", T, 0, 9, false},
+    {"SpeedButton11", ".", T, 0, 10, false},
+    {"SpeedButton12", "p", T, 1, 0, false},
+    {"SpeedButton13", "-", T, 1, 1, false},
+    {"SpeedButton14", "+", T, 1, 2, false},
+    {"SpeedButton15", "*", T, 1, 3, false},
+    {"SpeedButton16", "/", T, 1, 4, false},
+    {"SpeedButton17", "(", T, 1, 5, false},
+    {"SpeedButton18", ")", T, 1, 6, false},
+    {"SpeedButton19", "Pi", T, 1, 7, false},
+    {"SpeedButton20", "D", TKeypadAction::Delete, 1, 8, true},
+    {"SpeedButton21", "\u2190", TKeypadAction::Backspace, 1, 9, true}, // leftwards arrow
+    {"SpeedButton22", "\u21B5", TKeypadAction::Enter, 1, 10, true}, // downwards arrow with corner leftwards
+};
 
 } // namespace
 
-void KeypadPress(TKeypadAction action, const QString& text) {
-    QWidget* target = QApplication::focusWidget();
-    if (!target) return;
-    switch (action) {
-    case TKeypadAction::Type:
-        for (QChar c : text)
-            SendKey(target, KeyOf(c), QString(c));
-        break;
-    case TKeypadAction::Delete: SendKey(target, Qt::Key_Delete, QString()); break;
-    case TKeypadAction::Backspace: SendKey(target, Qt::Key_Backspace, QString()); break;
-    case TKeypadAction::Enter:
-        if (InItemView(target))
-            SendKey(target, Qt::Key_Return, QString("\r"));
-        else
-            FocusNext(target);
-        break;
-    }
-}
-
-QToolButton* MakeKeypadButton(QWidget* parent, const TKeypadKey& key, int index, int x, int y) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString("SpeedButton%1").arg(index + 1));
-    button->setText(QString::fromUtf8(key.Caption));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoRaise(false);
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
-    if (key.Blue) {
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::ButtonText, EditingKeyColor);
-        button->setPalette(palette);
-    }
-    button->setGeometry(x, y, KeypadKeyWidth, KeypadKeyHeight);
-    const TKeypadAction action = key.Action;
-    const QString text = QString::fromUtf8(key.Text);
-    QObject::connect(button, &QToolButton::clicked, button, [action, text] { KeypadPress(action, text); });
-    return button;
-}
-
 TNumPanel::TNumPanel(QWidget* parent) : QFrame(parent) {
     setObjectName("NumPanel1");
-    setFixedSize(PanelWidth, PanelHeight);
-    for (int i = 0; i < KeyCount; ++i) {
-        const int row = i / KeysPerRow;
-        const int column = i % KeysPerRow;
-        m_keys[i] = MakeKeypadButton(this, Keys[i], i, KeypadKeyWidth * column, KeypadKeyHeight * row);
-    }
+    m_keys = BuildKeypad(this, NumPadShape, Keys, KeypadPress);
 }

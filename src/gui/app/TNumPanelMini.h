@@ -1,5 +1,7 @@
 #pragma once
 // The one-row keypad of the object list window.
+#include "gui/app/Keypad.h"
+
 #include <QFrame>
 
 class QToolButton;
@@ -16,5 +18,5 @@ public:
     QToolButton* Key(int index) const { return m_keys[index]; }
 
 private:
-    QToolButton* m_keys[KeyCount] = {};
+    std::vector<QToolButton*> m_keys;
 };

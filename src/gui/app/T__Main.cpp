@@ -14,6 +14,7 @@
 #include "gui/document/TObjList.h"
 #include "gui/document/TParamPanel.h"
 #include "gui/plot/TGr.h"
+#include "gui/plot/TGrSurface.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -25,6 +26,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -33,6 +35,8 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 constexpr int OriginalToolbarWidth = 29;
@@ -43,9 +47,8 @@ struct FocusedEdit {
     QPlainTextEdit* plain = nullptr;
     QTextEdit* rich = nullptr;
 
-    static FocusedEdit Get() {
+    static FocusedEdit Get(QWidget* w = QApplication::focusWidget()) {
         FocusedEdit f;
-        QWidget* w = QApplication::focusWidget();
         if (auto* combo = qobject_cast<QComboBox*>(w))
             f.line = combo->lineEdit();
         else if (auto* spin = qobject_cast<QAbstractSpinBox*>(w))
@@ -82,12 +85,23 @@ T__Main::T__Main(QWidget* parent) : QMainWindow(parent) {
     createMenus();
     createToolBars();
     connectSurface();
+    connectStateSources();
+    updateActions();
     move(InitialMainLeft, InitialMainTop);
     resizeToInitialClientArea();
     applyLayout(InitialLayout());
 }
 
-T__Main::~T__Main() = default;
+T__Main::~T__Main() {
+    // The windows are destroyed after this part of the frame: nothing they report may reach it any more.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+    disconnect(m_objList->ObjListBox(), nullptr, this, nullptr);
+    disconnect(m_objList->ObjListBox()->model(), nullptr, this, nullptr);
+    disconnect(m_focusedEditSelection);
+    m_gr->Surface()->removeEventFilter(this);
+}
 
 void T__Main::createWindows() {
     // The graph window first: everything that draws needs its plot surface.
@@ -119,10 +133,12 @@ QMdiSubWindow* T__Main::addChild(QWidget* w, const TWinRect& r) {
 QAction* T__Main::newAction(const QString& name, const QString& caption, void (T__Main::*slot)()) {
     auto* a = new QAction(caption, this);
     a->setObjectName(name);
-    if (slot)
+    if (slot) {
         connect(a, &QAction::triggered, this, slot);
-    else
+    } else {
         a->setEnabled(false); // its command is not part of this program yet
+        m_unbuilt.insert(a);
+    }
     return a;
 }
 
@@ -135,6 +151,7 @@ void T__Main::createActions() {
     TObjList* ol = m_objList;
     auto call = [this](QAction* a, auto fn) {
         a->setEnabled(true);
+        m_unbuilt.erase(a);
         connect(a, &QAction::triggered, this, fn);
         return a;
     };
@@ -154,27 +171,32 @@ void T__Main::createActions() {
 
     // Object.
     call(newAction("NewObjItem", "Створити..."), [ol] { ol->NewObjPopupClick(); });
-    call(newAction("ChangeObjItem", "Змінити..."), [ol] { ol->ChngObjPopupClick(); });
-    call(newAction("FixParam", "Новий об'єкт з зафіксованими параметрами"), [this, ol] {
+    m_changeObjItem = call(newAction("ChangeObjItem", "Змінити..."), [ol] { ol->ChngObjPopupClick(); });
+    m_fixParam = call(newAction("FixParam", "Новий об'єкт з зафіксованими параметрами"), [this, ol] {
         ol->FixParams();
         m_doc.Objects.Modified = true;
     });
-    call(newAction("DelObjItem", "Вилучити"), [ol] { ol->DelObjPopupClick(); });
-    call(newAction("DelLastObjItem", "Вилучити останній"), [ol] { ol->DelLastObjPopUpClick(); });
-    call(newAction("DelActiveItem", "Вилучити поточний"), [ol] { ol->DelActiveObjPopUpClick(); });
+    m_delObjItem = call(newAction("DelObjItem", "Вилучити"), [ol] { ol->DelObjPopupClick(); });
+    m_delLastObjItem =
+        call(newAction("DelLastObjItem", "Вилучити останній"), [ol] { ol->DelLastObjPopUpClick(); });
+    m_delActiveItem =
+        call(newAction("DelActiveItem", "Вилучити поточний"), [ol] { ol->DelActiveObjPopUpClick(); });
     newAction("ListObjItem", "Список об'єктів", &T__Main::ShowObjectList);
 
     // Edit.
-    newAction("Cut1", "Вирізати", &T__Main::CutCommand)->setShortcut(QKeySequence::Cut);
-    newAction("Copy1", "Скопіювати", &T__Main::CopyCommand)->setShortcut(QKeySequence::Copy);
+    m_cut1 = newAction("Cut1", "Вирізати", &T__Main::CutCommand);
+    m_copy1 = newAction("Copy1", "Скопіювати", &T__Main::CopyCommand);
     newAction("CopyFormItem", "Скопіювати поточне вікно", &T__Main::CopyWindowImage);
-    newAction("Paste1", "Вставити", &T__Main::PasteCommand)->setShortcut(QKeySequence::Paste);
+    m_paste1 = newAction("Paste1", "Вставити", &T__Main::PasteCommand);
+    m_cut1->setShortcut(QKeySequence::Cut);
+    m_copy1->setShortcut(QKeySequence::Copy);
+    m_paste1->setShortcut(QKeySequence::Paste);
     newAction("PremierWins", "Початкові розміри та положення вікон", &T__Main::InitialWindowLayout);
     newAction("AutoWinItem", "Авторозміри вікон", &T__Main::ToggleAutoArrange)->setCheckable(true);
     newAction("G1OpsItem", "Налагодження параметрів програми...");
 
     // Graph.
-    call(newAction("BuildGrItem", "Побудувати"), [gr] { gr->GrBldClick(); });
+    m_buildGrItem = call(newAction("BuildGrItem", "Побудувати"), [gr] { gr->GrBldClick(); });
     call(newAction("ClearGrItem", "Очистити"), [gr] { gr->ClrClick(); });
     call(newAction("CoordItem", "Координати з клавіатури"), [this, gr] {
         m_grSub->showNormal();
@@ -217,8 +239,25 @@ void T__Main::createActions() {
              {"DerivMenuItem", "Похідна..."},
          })
         newAction(name, caption);
+    m_intSItem = Action("IntSItem");
+    m_vOxSItem = Action("VOxSItem");
+    m_vOySItem = Action("VOySItem");
+    m_lLongItem = Action("LLongItem");
+    m_approxlineItem = Action("approxlineItem");
+    m_darbouItem = Action("DarbouItem");
+    m_lLongSItem = Action("LLongSItem");
+    m_sLamSItem = Action("SLamSItem");
+    m_voxLItem = Action("VoxLItem");
+    m_voyLItem = Action("VoyLItem");
+    m_newLomItem = Action("NewLomItem");
+    m_numSSItem = Action("NumSSItem");
+    m_pirsSItem = Action("PirsSItem");
+    m_normItem = Action("NormItem");
+    m_nerMenuItem = Action("NerMenuItem");
+    m_sysNerMenuItem = Action("SysNerMenuItem");
+    m_derivMenuItem = Action("DerivMenuItem");
     call(newAction("RPointMenuItem", "Відстань до точки"), [gr] { gr->StartDistanceTool(); });
-    call(newAction("GxyItem", "Значення виразу G(x,y) "), [this, gr] {
+    m_gxyItem = call(newAction("GxyItem", "Значення виразу G(x,y) "), [this, gr] {
         if (TFn* f = m_doc.Objects.CurrentObject()) gr->StartValueTool(*f, f->FormulaText());
     });
     newAction("ViewAns", "Перегляд відповідей", &T__Main::ShowAnswers);
@@ -279,13 +318,11 @@ void T__Main::createMenus() {
     m_objMenu->setObjectName("ObjMenu");
     add(m_objMenu, {"NewObjItem", "ChangeObjItem", "FixParam", nullptr, "DelObjItem", "DelLastObjItem",
                     "DelActiveItem", nullptr, "ListObjItem"});
-    connect(m_objMenu, &QMenu::aboutToShow, this, &T__Main::updateObjMenu);
 
     m_editMenu = menuBar()->addMenu("Виправлення");
     m_editMenu->setObjectName("Edit1");
     add(m_editMenu, {"Cut1", "Copy1", "CopyFormItem", "Paste1", nullptr, "PremierWins", "AutoWinItem",
                      nullptr, "G1OpsItem"});
-    connect(m_editMenu, &QMenu::aboutToShow, this, &T__Main::updateEditMenu);
 
     m_graphMenu = menuBar()->addMenu("Графік");
     m_graphMenu->setObjectName("GraphMenu");
@@ -312,7 +349,7 @@ void T__Main::createMenus() {
         points->addAction(a);
     }
     add(m_graphMenu, {nullptr, "N23", "OptionGrItem"});
-    connect(m_graphMenu, &QMenu::aboutToShow, this, &T__Main::updateGraphMenu);
+    connect(m_graphMenu, &QMenu::aboutToShow, this, &T__Main::updateGraphChecks);
     connect(scale, &QMenu::aboutToShow, this,
             [this] { Action(m_gr->I().MasshAuto() ? "AutoMItem" : "UserMItem")->setChecked(true); });
 
@@ -334,16 +371,12 @@ void T__Main::createMenus() {
     QMenu* nerG = ner->addMenu("С-ма нерівностей G(x,y)<(>)0");
     nerG->setObjectName("SysNerGMenuItem");
     add(nerG, {"SysNerGMenuItem1", "SysNerGMenuItem2"});
-    nerG->menuAction()->setEnabled(false);
+    m_sysNerGMenuItem = nerG->menuAction();
     add(m_opsMenu, {"DerivMenuItem", "RPointMenuItem", "GxyItem"});
     QMenu* answers = m_opsMenu->addMenu("Відповіді");
     answers->setObjectName("AnsMenu");
     add(answers, {"ViewAns", "ClrAns"});
     add(m_opsMenu, {nullptr, "CalcItem"});
-    connect(m_opsMenu, &QMenu::aboutToShow, this, &T__Main::updateOpsMenu);
-    for (QMenu* sub : {integrals, broken, stats, ner})
-        connect(sub, &QMenu::aboutToShow, this,
-                [this] { FillSelection(m_doc.Objects, m_doc.Selection, true); });
 
     QMenu* help = menuBar()->addMenu("?");
     help->setObjectName("N19");
@@ -411,33 +444,100 @@ void T__Main::ZoomOut() {
     m_gr->I().MasshUpdate();
 }
 
-void T__Main::updateObjMenu() {
-    const TObjectList& list = m_doc.Objects;
-    const bool any = !list.Empty();
-    Action("ChangeObjItem")->setEnabled(any);
-    Action("FixParam")->setEnabled(any && list.CurrentObject() && list.CurrentObject()->UsesParams());
-    Action("DelObjItem")->setEnabled(list.CheckedCount() > 0);
-    Action("DelLastObjItem")->setEnabled(any);
-    Action("DelActiveItem")->setEnabled(any);
-}
-
 QWidget* T__Main::activeChildWidget() const {
     QMdiSubWindow* sub = m_mdiArea->activeSubWindow();
     return sub ? sub->widget() : nullptr;
 }
 
-void T__Main::updateEditMenu() {
-    const FocusedEdit f = FocusedEdit::Get();
-    const bool graphActive = activeChildWidget() == m_gr;
-    const bool listActive = activeChildWidget() == m_objList && !m_doc.Objects.Empty();
-    Action("Cut1")->setEnabled(f.HasSelection() && !f.ReadOnly());
-    Action("Copy1")->setEnabled(f.HasSelection() || graphActive || listActive);
-    const QMimeData* clip = QApplication::clipboard()->mimeData();
-    Action("Paste1")->setEnabled(f.Any() && !f.ReadOnly() && clip && clip->hasText());
+// Everything the enabled states depend on reports here: the active window, the focus, the focused editor's
+// selection, the clipboard, the list and its check marks, and every repaint of the graph (the drawn flags).
+void T__Main::connectStateSources() {
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &T__Main::updateActions);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        watchFocusedEdit(now);
+        updateActions();
+    });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &T__Main::updateActions);
+    QListWidget* box = m_objList->ObjListBox();
+    QAbstractItemModel* model = box->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, &T__Main::updateActions);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &T__Main::updateActions);
+    connect(model, &QAbstractItemModel::modelReset, this, &T__Main::updateActions);
+    connect(model, &QAbstractItemModel::dataChanged, this, &T__Main::updateActions);
+    connect(box, &QListWidget::currentRowChanged, this, &T__Main::updateActions);
+    m_gr->Surface()->installEventFilter(this);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, &T__Main::updateActions);
 }
 
-void T__Main::updateGraphMenu() {
-    Action("BuildGrItem")->setEnabled(!m_doc.Objects.Empty());
+void T__Main::watchFocusedEdit(QWidget* now) {
+    disconnect(m_focusedEditSelection);
+    const FocusedEdit f = FocusedEdit::Get(now);
+    if (f.line)
+        m_focusedEditSelection = connect(f.line, &QLineEdit::selectionChanged, this, &T__Main::updateActions);
+    else if (f.plain)
+        m_focusedEditSelection =
+            connect(f.plain, &QPlainTextEdit::selectionChanged, this, &T__Main::updateActions);
+    else if (f.rich)
+        m_focusedEditSelection = connect(f.rich, &QTextEdit::selectionChanged, this, &T__Main::updateActions);
+}
+
+void T__Main::updateActions() {
+    // A command not built yet stays disabled whatever the state.
+    const auto enable = [this](QAction* a, bool on) { a->setEnabled(on && !m_unbuilt.count(a)); };
+    const TObjectList& list = m_doc.Objects;
+    const bool any = !list.Empty();
+    const TFn* current = list.CurrentObject();
+    const auto currentIs = [current](std::initializer_list<ObjKind> kinds) {
+        return current && std::find(kinds.begin(), kinds.end(), current->Kind()) != kinds.end();
+    };
+
+    enable(m_changeObjItem, any);
+    enable(m_fixParam, any && current && current->UsesParams());
+    enable(m_delObjItem, list.CheckedCount() > 0);
+    enable(m_delLastObjItem, any);
+    enable(m_delActiveItem, any);
+
+    const FocusedEdit f = FocusedEdit::Get(QApplication::focusWidget());
+    const QWidget* active = activeChildWidget();
+    enable(m_cut1, f.HasSelection() && !f.ReadOnly());
+    enable(m_copy1, f.HasSelection() || active == m_gr || (active == m_objList && any));
+    const QMimeData* clip = QApplication::clipboard()->mimeData();
+    enable(m_paste1, f.Any() && !f.ReadOnly() && clip && clip->hasText());
+
+    enable(m_buildGrItem, any);
+
+    // The commands that work on the checked entries go by the counters of that selection; the shared one
+    // that the commands fill is left alone.
+    TFuncs checked;
+    FillSelection(list, checked, true);
+    for (QAction* a : {m_intSItem, m_vOxSItem, m_vOySItem, m_approxlineItem, m_darbouItem})
+        enable(a, checked.NumFunctionsOfX > 0);
+    enable(m_lLongItem, checked.NumCurves > 0);
+    enable(m_sLamSItem, checked.NumPolygons > 0);
+    enable(m_voxLItem, checked.NumBrokenLines > 0);
+    enable(m_voyLItem, checked.NumBrokenLines > 0);
+    enable(m_nerMenuItem, checked.NumExplicit > 0);
+    enable(m_sysNerMenuItem, checked.NumDrawnYx > 0);
+    const bool shadingBuilt =
+        !m_unbuilt.count(Action("SysNerGMenuItem1")) || !m_unbuilt.count(Action("SysNerGMenuItem2"));
+    m_sysNerGMenuItem->setEnabled(checked.NumDrawnGxy > 0 && shadingBuilt);
+    const auto isSample = [](const TFn* g) { return g->Kind() == ObjKind::Sample; };
+    const bool pearson = checked.Count() == 2 &&
+                         ((isSample(checked.Items[0]) &&
+                           (isSample(checked.Items[1]) || checked.Items[1]->Kind() == ObjKind::Explicit)) ||
+                          (isSample(checked.Items[1]) && checked.Items[0]->Kind() == ObjKind::Explicit));
+    enable(m_pirsSItem, pearson);
+    enable(m_lLongSItem, currentIs({ObjKind::BrokenLine}));
+    enable(m_newLomItem, currentIs({ObjKind::BrokenLine}));
+    enable(m_numSSItem, currentIs({ObjKind::Sample}));
+    enable(m_normItem, currentIs({ObjKind::Sample}));
+    enable(m_derivMenuItem, currentIs({ObjKind::Explicit}) && current->Drawn);
+    enable(m_gxyItem, currentIs({ObjKind::Implicit, ObjKind::Circle}));
+}
+
+// The check marks of the graph menu copy those of the graph window when the menu opens.
+void T__Main::updateGraphChecks() {
     Action("N17")->setChecked(m_gr->MasshVisible());
     for (const auto& [mine, source] :
          std::initializer_list<std::pair<const char*, QAction*>>{{"N3", m_gr->RecPopup()},
@@ -446,12 +546,6 @@ void T__Main::updateGraphMenu() {
                                                                  {"N13", m_gr->InsPopup()},
                                                                  {"N15", m_gr->HidePopup()}})
         Action(mine)->setChecked(source->isChecked());
-}
-
-void T__Main::updateOpsMenu() {
-    FillSelection(m_doc.Objects, m_doc.Selection, false);
-    const TFn* f = m_doc.Objects.CurrentObject();
-    Action("GxyItem")->setEnabled(f && (f->Kind() == ObjKind::Implicit || f->Kind() == ObjKind::Circle));
 }
 
 void T__Main::CutCommand() {
@@ -545,6 +639,8 @@ void T__Main::ResizeHandling() {
 }
 
 bool T__Main::eventFilter(QObject* watched, QEvent* e) {
+    // Every redraw repaints the surface: the objects' drawn flags may have changed.
+    if (watched == m_gr->Surface() && e->type() == QEvent::Paint) updateActions();
     auto* sub = qobject_cast<QMdiSubWindow*>(watched);
     if (sub && (sub == m_grSub || sub == m_objListSub || sub == m_ansSub)) {
         if (e->type() == QEvent::Close && isVisible()) {
@@ -632,7 +728,12 @@ bool T__Main::NewFile() {
 }
 
 bool T__Main::OpenFile() {
-    return NewFile() && AddFile();
+    if (!NewFile()) return false;
+    const QString path = dialogFile(false);
+    if (path.isEmpty()) return false;
+    if (OpenDocument(path)) return true;
+    MessageDlg(Msg(msg::DocumentReadError), TMsgDlgType::mtError, mbOKOnly, 0, this);
+    return false;
 }
 
 bool T__Main::AddFile() {
@@ -640,22 +741,36 @@ bool T__Main::AddFile() {
     return !path.isEmpty() && AddDocument(path);
 }
 
-bool T__Main::AddDocument(const QString& path) {
+bool T__Main::readDocument(const QString& path, TReadDemand demand) {
     TMasshImage& image = m_gr->I();
     // One redraw at the end, not one per object read.
     image.CanDraw = false;
     const bool modified = m_doc.Objects.Modified;
-    const bool ok = LoadDocument(S(path), {m_doc, image, m_gr->Labels()});
+    const bool ok = LoadDocument(S(path), {m_doc, image, m_gr->Labels()}, demand);
     m_doc.Objects.Modified = modified;
     image.CanDraw = true;
+    if (!ok) return false;
     m_objList->ObjListBoxClick();
     m_objList->ParamPanel()->ShowValues();
-    if (ok) {
-        m_fileName = QFileInfo(path).absoluteFilePath();
-        updateCaption();
-    }
     image.MasshUpdate();
-    return ok;
+    return true;
+}
+
+bool T__Main::OpenDocument(const QString& path) {
+    if (!readDocument(path, TReadDemand::Document)) return false;
+    m_fileName = QFileInfo(path).absoluteFilePath();
+    updateCaption();
+    return true;
+}
+
+// The document keeps its own name: saving must not write the merged document over the added file.
+bool T__Main::AddDocument(const QString& path) {
+    if (!readDocument(path, TReadDemand::Objects)) {
+        MessageDlg(Msg(msg::DocumentReadError), TMsgDlgType::mtError, mbOKOnly, 0, this);
+        return false;
+    }
+    m_doc.Objects.Modified = true;
+    return true;
 }
 
 bool T__Main::SaveFile() {
@@ -686,5 +801,5 @@ bool T__Main::SaveDocumentTo(const QString& path) {
 }
 
 void T__Main::OpenStartupDocument(const QString& path) {
-    if (AddDocument(path) && AutoGrBuild) m_gr->GrBldClick();
+    if (OpenDocument(path) && AutoGrBuild) m_gr->GrBldClick();
 }

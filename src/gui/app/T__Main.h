@@ -2,6 +2,7 @@
 // The program's frame: the MDI window holding the graph, object list and answers windows, with the toolbar
 // and the main menu through which every command is reached.
 #include "core/app/WindowLayout.h"
+#include "core/document/DocumentFile.h"
 #include "core/document/TDocument.h"
 
 #include <QMainWindow>
@@ -9,6 +10,7 @@
 #include <functional>
 
 #include <memory>
+#include <set>
 
 class QAction;
 class QActionGroup;
@@ -45,8 +47,12 @@ public:
     bool AddFile();
     bool SaveFile();
     bool SaveFileAs();
-    // Reads a document into the program, after the objects already there; the caption names it.
+    // "Додати...": the file's objects, labels and parameters join the document, which keeps its name and is
+    // marked modified. A file that gives no object gets "Помилка читання з файлу!" and changes nothing.
     bool AddDocument(const QString& path);
+    // Reads a document into the program and takes its name; false (nothing changed) when the file cannot be
+    // read or is no document. "Відкрити..." runs it after "Новий".
+    bool OpenDocument(const QString& path);
     bool SaveDocumentTo(const QString& path);
     // Start-up with a document named on the command line: failures are ignored.
     void OpenStartupDocument(const QString& path);
@@ -84,15 +90,18 @@ private:
     // when the user cancels (or the save he asked for failed).
     bool confirmDiscard();
     QString dialogFile(bool save);
+    bool readDocument(const QString& path, TReadDemand demand);
     void resizeToInitialClientArea();
     void createActions();
     void createMenus();
     void createToolBars();
     void connectSurface();
-    void updateObjMenu();
-    void updateEditMenu();
-    void updateGraphMenu();
-    void updateOpsMenu();
+    void connectStateSources();
+    // Sets every command's enabled state from the state of the program as it is now.
+    void updateActions();
+    void updateGraphChecks();
+    // Follows the selection of the focused editor, which enables "Вирізати" and "Скопіювати".
+    void watchFocusedEdit(QWidget* now);
     QAction* newAction(const QString& name, const QString& caption, void (T__Main::*slot)() = nullptr);
     QMdiSubWindow* addChild(QWidget* w, const TWinRect& r);
     TWindowLayout currentLayout() const;
@@ -117,4 +126,37 @@ private:
     QMenu* m_opsMenu = nullptr;
     bool m_arranging = false;
     QString m_fileName;
+
+    // The commands whose enabled state follows the program's state (updateActions).
+    QAction* m_changeObjItem = nullptr;
+    QAction* m_fixParam = nullptr;
+    QAction* m_delObjItem = nullptr;
+    QAction* m_delLastObjItem = nullptr;
+    QAction* m_delActiveItem = nullptr;
+    QAction* m_cut1 = nullptr;
+    QAction* m_copy1 = nullptr;
+    QAction* m_paste1 = nullptr;
+    QAction* m_buildGrItem = nullptr;
+    QAction* m_intSItem = nullptr;
+    QAction* m_vOxSItem = nullptr;
+    QAction* m_vOySItem = nullptr;
+    QAction* m_lLongItem = nullptr;
+    QAction* m_approxlineItem = nullptr;
+    QAction* m_darbouItem = nullptr;
+    QAction* m_lLongSItem = nullptr;
+    QAction* m_sLamSItem = nullptr;
+    QAction* m_voxLItem = nullptr;
+    QAction* m_voyLItem = nullptr;
+    QAction* m_newLomItem = nullptr;
+    QAction* m_numSSItem = nullptr;
+    QAction* m_pirsSItem = nullptr;
+    QAction* m_normItem = nullptr;
+    QAction* m_nerMenuItem = nullptr;
+    QAction* m_sysNerMenuItem = nullptr;
+    QAction* m_sysNerGMenuItem = nullptr; // the submenu of the two G(x,y) systems
+    QAction* m_derivMenuItem = nullptr;
+    QAction* m_gxyItem = nullptr;
+    // Commands shown but not part of the program yet: never enabled.
+    std::set<const QAction*> m_unbuilt;
+    QMetaObject::Connection m_focusedEditSelection;
 };

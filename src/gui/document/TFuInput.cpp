@@ -2,6 +2,7 @@
 
 #include "core/document/EntryChecks.h"
 #include "core/plot/TGlobColors.h"
+#include "gui/app/Keypad.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/document/FormulaCaret.h"
 #include "gui/document/HistoryBox.h"
@@ -21,70 +22,56 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <array>
-
 namespace {
 
-constexpr int KeyWidth = 44;
-constexpr int KeyHeight = 22;
-const QColor EditingKeyColor(Qt::blue);
+constexpr auto T = TKeypadAction::Type;
 
-enum class TKeyBlock { Functions, Numbers };
-
-// The keys that type their caption, in the order of their names; each with its cell in one of the two blocks.
-// The argument keys take their captions from the object.
-struct TInsertKey {
-    const char* Name;
-    const char* Caption;
-    TKeyBlock Block;
-    int Row, Column;
+// The formula keyboard: functions in columns 0..3, digits and operators in columns 4..7, the editing keys
+// beneath. The argument keys take their captions from the object.
+const TKeypadKey Keys[] = {
+    {"SpeedButton1", "Sin(", T, 0, 0, false},
+    {"SpeedButton2", "Cos(", T, 0, 1, false},
+    {"SpeedButton3", "Tg(", T, 0, 2, false},
+    {"SpeedButton4", "(", T, 0, 3, false},
+    {"SpeedButton5", "ASin(", T, 1, 0, false},
+    {"SpeedButton8", "ACos(", T, 1, 1, false},
+    {"SpeedButton9", "ATg(", T, 1, 2, false},
+    {"SpeedButton10", ")", T, 1, 3, false},
+    {"SpeedButton11", "Ln(", T, 2, 0, false},
+    {"SpeedButton12", "Log(", T, 2, 1, false},
+    {"SpeedButton6", "Exp(", T, 2, 2, false},
+    {"SpeedButton7", ".", T, 2, 3, false},
+    {"SpeedButton13", "Sqrt(", T, 3, 0, false},
+    {"SpeedButton14", "Int(", T, 3, 1, false},
+    {"SpeedButton15", "Pi", T, 3, 2, false},
+    {"SpeedButton35", "E", T, 3, 3, false},
+    {"SpeedButton16", "CTg(", T, 4, 0, false},
+    {"SpeedButton17", "ACTg(", T, 4, 1, false},
+    {"SpeedButton18", "Abs(", T, 4, 2, false},
+    {"ArgSpeedButton", "X", T, 4, 3, false},
+    {"YSpeedButton", "", T, 4, 5, false},
+    {"SpeedButton20", "1", T, 2, 4, false},
+    {"SpeedButton21", "0", T, 3, 4, false},
+    {"SpeedButton22", "2", T, 2, 5, false},
+    {"SpeedButton23", "3", T, 2, 6, false},
+    {"SpeedButton24", "4", T, 1, 4, false},
+    {"SpeedButton25", "5", T, 1, 5, false},
+    {"SpeedButton26", "9", T, 0, 6, false},
+    {"SpeedButton27", "8", T, 0, 5, false},
+    {"SpeedButton28", "7", T, 0, 4, false},
+    {"SpeedButton29", "6", T, 1, 6, false},
+    {"SpeedButton30", "*", T, 1, 7, false},
+    {"SpeedButton31", "/", T, 0, 7, false},
+    {"SpeedButton32", "+", T, 3, 7, false},
+    {"SpeedButton33", "-", T, 2, 7, false},
+    {"SpeedButton34", "^", T, 3, 6, false},
+    {"SpeedButton39", ",", T, 4, 4, false},
+    {"SpeedButton40", "P", T, 3, 5, false},
+    {"SpeedButton19", "<--", TKeypadAction::Backspace, 5, 0, true},
+    {"SpeedButton36", "Del", TKeypadAction::Delete, 5, 1, true},
+    {"SpeedButton37", "Home", TKeypadAction::Home, 5, 2, true},
+    {"SpeedButton38", "End", TKeypadAction::End, 5, 3, true},
 };
-constexpr TKeyBlock F = TKeyBlock::Functions;
-constexpr TKeyBlock N = TKeyBlock::Numbers;
-const std::array<TInsertKey, 38> InsertKeys = {{
-    {"SpeedButton1", "Sin(", F, 0, 0},   {"SpeedButton2", "Cos(", F, 0, 1},
-    {"SpeedButton3", "Tg(", F, 0, 2},    {"SpeedButton4", "(", F, 0, 3},
-    {"SpeedButton5", "ASin(", F, 1, 0},  {"SpeedButton8", "ACos(", F, 1, 1},
-    {"SpeedButton9", "ATg(", F, 1, 2},   {"SpeedButton10", ")", F, 1, 3},
-    {"SpeedButton11", "Ln(", F, 2, 0},   {"SpeedButton12", "Log(", F, 2, 1},
-    {"SpeedButton6", "Exp(", F, 2, 2},   {"SpeedButton7", ".", F, 2, 3},
-    {"SpeedButton13", "Sqrt(", F, 3, 0}, {"SpeedButton14", "Int(", F, 3, 1},
-    {"SpeedButton15", "Pi", F, 3, 2},    {"SpeedButton35", "E", F, 3, 3},
-    {"SpeedButton16", "CTg(", F, 4, 0},  {"SpeedButton17", "ACTg(", F, 4, 1},
-    {"SpeedButton18", "Abs(", F, 4, 2},  {"ArgSpeedButton", "X", F, 4, 3},
-    {"YSpeedButton", "", N, 4, 1},       {"SpeedButton20", "1", N, 2, 0},
-    {"SpeedButton21", "0", N, 3, 0},     {"SpeedButton22", "2", N, 2, 1},
-    {"SpeedButton23", "3", N, 2, 2},     {"SpeedButton24", "4", N, 1, 0},
-    {"SpeedButton25", "5", N, 1, 1},     {"SpeedButton26", "9", N, 0, 2},
-    {"SpeedButton27", "8", N, 0, 1},     {"SpeedButton28", "7", N, 0, 0},
-    {"SpeedButton29", "6", N, 1, 2},     {"SpeedButton30", "*", N, 1, 3},
-    {"SpeedButton31", "/", N, 0, 3},     {"SpeedButton32", "+", N, 3, 3},
-    {"SpeedButton33", "-", N, 2, 3},     {"SpeedButton34", "^", N, 3, 2},
-    {"SpeedButton39", ",", N, 4, 0},     {"SpeedButton40", "P", N, 3, 1},
-}};
-
-// The keys that edit the focused box instead of typing.
-struct TEditingKey {
-    const char* Name;
-    const char* Caption;
-    void (*Apply)(QLineEdit*);
-};
-const std::array<TEditingKey, 4> EditingKeys = {{
-    {"SpeedButton19", "<--", [](QLineEdit* e) { e->backspace(); }},
-    {"SpeedButton36", "Del", [](QLineEdit* e) { e->del(); }},
-    {"SpeedButton37", "Home", [](QLineEdit* e) { e->home(false); }},
-    {"SpeedButton38", "End", [](QLineEdit* e) { e->end(false); }},
-}};
-
-QToolButton* MakeKey(QWidget* parent, const char* name, const char* caption) {
-    auto* key = new QToolButton(parent);
-    key->setObjectName(name);
-    key->setText(caption);
-    // The caret stays in the box the key types into.
-    key->setFocusPolicy(Qt::NoFocus);
-    key->setFixedSize(KeyWidth, KeyHeight);
-    return key;
-}
 
 // The box shows its text from the start, as after a click into it.
 void FocusBox(QComboBox* box) {
@@ -211,44 +198,11 @@ TFuInput::TFuInput(QWidget* parent) : QDialog(parent) {
 QWidget* TFuInput::BuildCalcPanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName("CalcPanel");
-    auto* functions = new QGridLayout;
-    auto* numbers = new QGridLayout;
-    functions->setSpacing(1);
-    numbers->setSpacing(1);
-
-    for (const TInsertKey& k : InsertKeys) {
-        QToolButton* key = MakeKey(panel, k.Name, k.Caption);
-        (k.Block == TKeyBlock::Functions ? functions : numbers)->addWidget(key, k.Row, k.Column);
-        // The caption is read at the click: the argument keys change with the object.
-        connect(key, &QToolButton::clicked, this, [this, key] { InsertAtCaret(key->text()); });
-    }
+    BuildKeypad(panel, FormulaKeyboardShape, Keys, [this](TKeypadAction action, const QString& caption) {
+        KeypadEdit(FocusedEditor(), action, caption);
+    });
     m_argSpeedButton = panel->findChild<QToolButton*>("ArgSpeedButton");
     m_ySpeedButton = panel->findChild<QToolButton*>("YSpeedButton");
-
-    auto* editing = new QHBoxLayout;
-    editing->setSpacing(1);
-    for (const TEditingKey& k : EditingKeys) {
-        QToolButton* key = MakeKey(panel, k.Name, k.Caption);
-        QPalette palette = key->palette();
-        palette.setColor(QPalette::ButtonText, EditingKeyColor);
-        key->setPalette(palette);
-        editing->addWidget(key);
-        const auto apply = k.Apply;
-        connect(key, &QToolButton::clicked, this, [this, apply] {
-            if (QLineEdit* editor = FocusedEditor()) apply(editor);
-        });
-    }
-    editing->addStretch(1);
-
-    auto* blocks = new QHBoxLayout;
-    blocks->addLayout(functions);
-    blocks->addSpacing(KeyWidth / 2);
-    blocks->addLayout(numbers);
-    blocks->addStretch(1);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(blocks);
-    layout->addLayout(editing);
     return panel;
 }
 
@@ -258,12 +212,6 @@ QLineEdit* TFuInput::FocusedEditor() const {
         if (auto* spin = qobject_cast<QSpinBox*>(w)) return spin->findChild<QLineEdit*>();
     }
     return nullptr;
-}
-
-void TFuInput::InsertAtCaret(const QString& text) {
-    // An empty caption (the second argument key of most kinds) would only delete the selection.
-    if (text.isEmpty()) return;
-    if (QLineEdit* editor = FocusedEditor()) editor->insert(text);
 }
 
 void TFuInput::Fill(const TFuInputData& data) {

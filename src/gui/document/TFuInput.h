@@ -78,7 +78,6 @@ private:
     QWidget* BuildCalcPanel();
     // The line editor of the focused combo box or spinner; nullptr when neither has the focus.
     QLineEdit* FocusedEditor() const;
-    void InsertAtCaret(const QString& text);
 
     QLabel* m_fyLabel = nullptr;
     QComboBox* m_fyEdit = nullptr;

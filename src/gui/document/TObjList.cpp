@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -85,9 +86,14 @@ TObjList::TObjList(TDocument& doc, TMasshImage& image, QWidget* parent)
     m_splitter->setStretchFactor(0, 2);
     m_splitter->setStretchFactor(1, 1);
 
-    m_paramPanel = new TParamPanel(TParamPanel::ObjListValueWidth, this);
-    connect(m_paramPanel, &TParamPanel::ValueChanged, this, &TObjList::ParamValueChanged);
-    connect(m_paramPanel, &TParamPanel::ScaleFixRequested, this, &TObjList::FixScale);
+    TParamPanelOptions params;
+    params.ValueColumnWidth = TParamPanelOptions::ObjListValueWidth;
+    params.MarkParams = [this] { m_doc.Objects.MarkParams(); };
+    params.Unused = TUnusedParams::Keep;
+    params.ValueChanged = [this] { ParamValueChanged(); };
+    params.FixScale = [this] { FixScale(); };
+    params.TrackFixesScale = true;
+    m_paramPanel = new TParamPanel(std::move(params), this);
 
     m_status = new QLabel(this);
     m_status->setObjectName("ObjListStatus");
@@ -286,8 +292,7 @@ void TObjList::FixParams() {
 }
 
 void TObjList::RefreshParams() {
-    m_doc.Objects.MarkParams();
-    m_paramPanel->ShowValues();
+    m_paramPanel->Refresh();
 }
 
 void TObjList::RecalcAll() {

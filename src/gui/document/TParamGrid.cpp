@@ -134,6 +134,22 @@ bool TParamGrid::EditorKey(int key) {
     return true;
 }
 
+bool TParamGrid::KeypadKey(TKeypadAction action, const QString& text) {
+    if (action == TKeypadAction::Enter) return false;
+    if (!m_editor) {
+        const QModelIndex current = currentIndex();
+        if (!current.isValid() || !(current.flags() & Qt::ItemIsEditable)) return true;
+        // As a double click: it also ends the wait of a click on the current cell, which would swallow keys
+        // and open the editor again later.
+        edit(current, QAbstractItemView::DoubleClicked, nullptr);
+        if (!m_editor) return true;
+    }
+    // The view selects the whole text when it opens the editor; keypad keys go on from it instead.
+    if (m_editor->hasSelectedText() && m_editor->selectedText() == m_editor->text()) m_editor->end(false);
+    KeypadEdit(m_editor, action, text);
+    return true;
+}
+
 void TParamGrid::MoveRow(int step) {
     setCurrentCell(std::clamp(currentRow() + step, 0, ParamCount - 1), 0);
 }

@@ -1,7 +1,11 @@
 #pragma once
 // The grid of the parameters: "p1".."p9" down the side and one value column edited in place. The owner reads
 // a cell as typed so far (the in-place editor's text while it is open), hears when an edit starts, and hears
-// of Enter, Up, Down and Escape before the grid acts on them, whether the editor is open or not.
+// of Enter, Up, Down and Escape before the grid acts on them, whether the editor is open or not. The
+// on-screen keypad types into the current cell's editor, opening it when needed, and goes on from the cell's
+// text.
+#include "gui/app/Keypad.h"
+
 #include <QPointer>
 #include <QTableWidget>
 
@@ -9,7 +13,7 @@
 
 class QLineEdit;
 
-class TParamGrid : public QTableWidget {
+class TParamGrid : public QTableWidget, public TKeypadReceiver {
     Q_OBJECT
 public:
     static constexpr int ParamCount = 9;
@@ -26,6 +30,9 @@ public:
     QLineEdit* Editor() const;
     // Whether w is the grid or its in-place editor.
     bool Owns(const QWidget* w) const;
+
+    // The keypad's keys go into the current cell's editor; Enter is typed.
+    bool KeypadKey(TKeypadAction action, const QString& text) override;
 
     // Called with the row when an in-place edit starts, before the editor shows the cell's text.
     std::function<void(int row)> OnEditStart;

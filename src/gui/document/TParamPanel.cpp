@@ -48,10 +48,11 @@ bool IsEnter(const QEvent* e) {
 }
 } // namespace
 
-TParamPanel::TParamPanel(int valueColumnWidth, QWidget* parent) : QWidget(parent) {
+TParamPanel::TParamPanel(TParamPanelOptions options, QWidget* parent)
+    : QWidget(parent), m_options(std::move(options)) {
     setObjectName("ParamPanel");
 
-    m_grid = new TParamGrid(valueColumnWidth, this);
+    m_grid = new TParamGrid(m_options.ValueColumnWidth, this);
     m_grid->OnEditStart = [this](int row) { ParamSGEditStart(row); };
     m_grid->OnKeyDown = [this](int key) { ParamSGKeyDown(key); };
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this] { ParamSGClick(); });
@@ -152,6 +153,15 @@ TParam& TParamPanel::CurrentParam() const {
     return ParamTable()[CurrentRow() + 1];
 }
 
+void TParamPanel::Refresh() {
+    if (m_options.MarkParams) {
+        ParamTable().ClearUsed();
+        m_options.MarkParams();
+    }
+    RefreshUnusedParams(ParamTable(), m_options.Unused);
+    ShowValues();
+}
+
 void TParamPanel::ShowValues() {
     m_curParam = -1;
     for (int r = 0; r < TParamGrid::ParamCount; ++r) {
@@ -216,7 +226,7 @@ void TParamPanel::ParamSGClick() {
     if (m_committing) return;
     if (m_curParam != -1) {
         const int row = std::exchange(m_curParam, -1);
-        if (CommitRow(row)) emit ValueChanged();
+        if (CommitRow(row)) NotifyValueChanged();
     }
     const bool used = CurrentParam().Used;
     SetSteppingVisible(used);
@@ -227,7 +237,7 @@ void TParamPanel::ParamSGClick() {
 void TParamPanel::ParamSGExit() {
     if (m_committing) return;
     ParamSGClick();
-    emit ScaleFixRequested();
+    NotifyFixScale();
 }
 
 void TParamPanel::Activate() {
@@ -245,6 +255,24 @@ void TParamPanel::FocusGrid() {
     if (focused == m_hEdit && m_hDirty) hEditExit();
 }
 
+void TParamPanel::CommitPending() {
+    if (m_committing) return;
+    if (m_minDirty) MinEditExit();
+    if (m_maxDirty) MaxEditExit();
+    if (m_hDirty) hEditExit();
+    if (m_curParam == -1) return;
+    const int row = std::exchange(m_curParam, -1);
+    if (CommitRow(row)) NotifyValueChanged();
+}
+
+void TParamPanel::NotifyValueChanged() {
+    if (m_options.ValueChanged) m_options.ValueChanged();
+}
+
+void TParamPanel::NotifyFixScale() {
+    if (m_options.FixScale) m_options.FixScale();
+}
+
 void TParamPanel::ParamSGEditStart(int row) {
     m_editStartText = m_grid->CellText(row);
     m_editStartRow = row;
@@ -260,14 +288,14 @@ void TParamPanel::ParamSGKeyDown(int key) {
     // Enter, Up and Down take the current row's value at once.
     if (!CurrentParam().Used || !CommitRow(CurrentRow())) return;
     m_curParam = -1;
-    emit ScaleFixRequested();
-    emit ValueChanged();
+    NotifyFixScale();
+    NotifyValueChanged();
 }
 
 void TParamPanel::ValueFollowedBound(const TParam& p) {
     m_grid->SetCellText(CurrentRow(), Plain(p.Value));
-    emit ScaleFixRequested();
-    emit ValueChanged();
+    NotifyFixScale();
+    NotifyValueChanged();
 }
 
 void TParamPanel::BoundEditExit(QLineEdit* edit) {
@@ -326,8 +354,8 @@ void TParamPanel::ParamTrackChange(int position) {
     TParam& p = CurrentParam();
     p.Value = ParamValueAt(p, position);
     m_grid->SetCellText(CurrentRow(), Plain(p.Value));
-    if (m_trackFixesScale) emit ScaleFixRequested();
-    emit ValueChanged();
+    if (m_options.TrackFixesScale) NotifyFixScale();
+    NotifyValueChanged();
 }
 
 void TParamPanel::SpeedButtonDown(int dir) {
@@ -343,8 +371,7 @@ void TParamPanel::SpeedButtonUp() {
 
 void TParamPanel::StepTrack(int dir) {
     SetTrackActive(true);
-    // The track bar holds its position within 0..NumSteps: stepping stops at Min and Max.
-    m_track->setValue(m_track->value() + dir);
+    m_track->setValue(ParamSteppedPosition(m_track->value(), dir, m_numSteps));
 }
 
 void TParamPanel::TimerTimer() {

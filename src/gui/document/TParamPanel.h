@@ -1,9 +1,14 @@
 #pragma once
-// The parameter panel: the grid of p1..p9 with the Min, Max and h of the current row and the track bar that
-// steps its value, as the object list window and the tools that show parameters use it. The panel edits the
-// global ParamTable; what a new value means (recomputing objects, redrawing, a construction) is the owner's,
-// told through ValueChanged.
+// The parameter area: the grid of p1..p9 (one value column), the Min, Max and h of the current row, and the
+// track bar with "<" and ">" that steps its value, framed while the track bar has the focus. The area edits
+// the global ParamTable; the object list window and the tools that show the parameters each own one and
+// differ only in the options below. The rules that compute (commit, bounds, steps, track position) are the
+// core's (ParamStepping).
+#include "core/document/ParamStepping.h"
+
 #include <QWidget>
+
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -12,30 +17,61 @@ class QSlider;
 class QTimer;
 class QToolButton;
 class TParamGrid;
-struct TParam;
+
+// How an owner's parameter area behaves. The owners set them so:
+// - the object list window: value column 90; the objects mark; Keep; ValueChanged recalculates the objects,
+//   redraws and describes the current object again; FixScale fixes the graph's scale, track steps too;
+// - the derivative tool: 70; the objects and its X and dX formulas mark; Reset; ValueChanged runs the
+//   construction; FixScale fixes the graph's scale, track steps do not;
+// - the integral dialog: 70; the objects and its A, B and count formulas mark; Keep; ValueChanged computes
+//   the mode again; no FixScale.
+struct TParamPanelOptions {
+    static constexpr int ObjListValueWidth = 90;
+    static constexpr int ToolValueWidth = 70;
+
+    // Width of the grid's value column.
+    int ValueColumnWidth = ObjListValueWidth;
+    // Marks every parameter that the owner's formulas use (the Used flags are cleared before). Run by
+    // Refresh; without it Refresh shows the marks as they are.
+    std::function<void()> MarkParams;
+    // What Refresh does to the parameters no formula uses.
+    TUnusedParams Unused = TUnusedParams::Keep;
+    // Runs after a parameter took a new value: a typed value committed (by Enter, Up, Down, choosing another
+    // row or leaving the grid), a track bar step, a bound edit that moved the value into the new range.
+    std::function<void()> ValueChanged;
+    // Switches the graph to the fixed scale. Called on leaving the grid, on Enter, Up or Down in it and when
+    // a bound edit moved the value; empty: the scale is never touched.
+    std::function<void()> FixScale;
+    // Whether track bar steps (also by "<", ">" and their auto-repeat) call FixScale too.
+    bool TrackFixesScale = true;
+};
 
 class TParamPanel : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int ObjListValueWidth = 90;
     static constexpr int TimerInterval = 200; // auto-repeat of a held step button, ms
 
-    explicit TParamPanel(int valueColumnWidth = ObjListValueWidth, QWidget* parent = nullptr);
+    explicit TParamPanel(TParamPanelOptions options, QWidget* parent = nullptr);
 
+    // The marks anew (options' MarkParams), the parameters not in use as the options say, then ShowValues.
+    void Refresh();
     // Column 1 from the table: the value of each parameter in use and nothing for the others; no edit is
-    // pending afterwards; then the click handling. The owner marks the parameters in use first.
+    // pending afterwards; then the click handling. The Used marks are taken as they are.
     void ShowValues();
     // The grid's click handling: commits a pending edit, then shows the stepping controls for the current
     // row's parameter when it is in use (else hides them and makes the grid read-only).
     void ParamSGClick();
-    // Leaving the grid: the click handling, then the request for the fixed scale.
+    // Leaving the grid: the click handling, then FixScale.
     void ParamSGExit();
     // The owner's window became active: no edit pending, then the click handling.
     void Activate();
     // Takes a bound edit that still has the focus, then gives the focus to the grid.
     void FocusGrid();
-    // The object list window fixes the scale on track bar changes; the tools do not.
-    void SetTrackFixesScale(bool on) { m_trackFixesScale = on; }
+    // Takes what was typed and not yet taken, as the owner's window hides: the bound edits, then a pending
+    // cell edit (which runs ValueChanged). The focus stays where it is.
+    void CommitPending();
+
+    const TParamPanelOptions& Options() const { return m_options; }
 
     TParamGrid* ParamSG() const { return m_grid; }
     QLineEdit* MinEdit() const { return m_minEdit; }
@@ -51,12 +87,6 @@ public:
     int StepDir() const { return m_stepDir; }
     bool TrackActive() const { return m_trackActive; }
 
-signals:
-    // A parameter took a new value: recompute what follows it, redraw, describe it again.
-    void ValueChanged();
-    // The graph is to keep its scale from now on.
-    void ScaleFixRequested();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -71,6 +101,8 @@ private:
     void SetSteppingVisible(bool visible);
     void SetTrackActive(bool active);
     void ValueFollowedBound(const TParam& p);
+    void NotifyValueChanged();
+    void NotifyFixScale();
 
     void ParamSGEditStart(int row);
     void ParamSGKeyDown(int key);
@@ -84,6 +116,7 @@ private:
     void StepTrack(int dir);
     void TimerTimer();
 
+    TParamPanelOptions m_options;
     TParamGrid* m_grid = nullptr;
     QLabel* m_minLabel = nullptr;
     QLabel* m_maxLabel = nullptr;
@@ -103,7 +136,6 @@ private:
     int m_numSteps = 0;
     int m_stepDir = 0;
     bool m_trackActive = false;
-    bool m_trackFixesScale = true;
     bool m_committing = false; // a message box of a commit is open
     // Bound edits typed into since they were last shown or taken; leaving an untouched edit changes nothing.
     bool m_minDirty = false;

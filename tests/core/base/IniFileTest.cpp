@@ -115,7 +115,10 @@ TEST(IniFile, TypedReads) {
             EXPECT_EQ(withFalse, row.boolean == 1);
         }
         EXPECT_EQ(ini.ReadFloat("S", "k", -1), row.real);
-        EXPECT_EQ(ini.ReadString("S", "k", "def"), row.value);
+        std::string trimmed = row.value;
+        trimmed.erase(0, trimmed.find_first_not_of(" \t"));
+        trimmed.erase(trimmed.find_last_not_of(" \t") + 1);
+        EXPECT_EQ(ini.ReadString("S", "k", "def"), trimmed);
     }
     const IniFile ini = FromText("[S]\n");
     EXPECT_EQ(ini.ReadString("S", "missing", "def"), "def");
@@ -133,7 +136,9 @@ TEST(IniFile, ParsesLinesAsWindowsToolsWriteThem) {
         {"CRLF", "[A]\r\nk=v\r\nl=w\r\n", "A", "l", "w"},
         {"lone CR", "[A]\rk=v\rl=w", "A", "l", "w"},
         {"BOM", "\xEF\xBB\xBF[A]\nk=v\n", "A", "k", "v"},
-        {"blanks trimmed from names, kept in values", "  [ A ]  \n  k  =  v  \n", "A", "k", "  v  "},
+        {"blanks trimmed around names and values", "  [ A ]  \n  k  =\t v w  \n", "A", "k", "v w"},
+        {"enclosing quotes go", "[A]\nk = ' v ' \n", "A", "k", " v "},
+        {"quotes inside stay", "[A]\nk=\"a\" b\n", "A", "k", "\"a\" b"},
         {"first = splits", "[A]\nk=a=b\n", "A", "k", "a=b"},
         {"empty value", "[A]\nk=\n", "A", "k", ""},
         {"comments", "[A]\n;k=1\n#k=2\nk=3\n", "A", "k", "3"},
@@ -180,10 +185,15 @@ TEST(IniFile, ErasingKeepsTheRestFindable) {
     EXPECT_EQ(ini.Sections().back(), "S3");
 }
 
-TEST(IniFile, WrittenValuesStayOnOneLine) {
+TEST(IniFile, WrittenValuesStayOnOneLineAndReadBackAsTheyWere) {
     IniFile ini;
     ini.WriteString("A", "k", "one\r\n[B]\nk=two");
     EXPECT_FALSE(FromText(ini.ToText()).SectionExists("B"));
+    for (const char* value : {" a", "b\t", "\"c\"", "'d'", "\"", "''", " \"e\" ", "f \"g\""}) {
+        SCOPED_TRACE(value);
+        ini.WriteString("A", "k", value);
+        EXPECT_EQ(FromText(ini.ToText()).ReadString("A", "k", ""), value);
+    }
 }
 
 TEST(IniFile, SavesAndLoadsThroughTheFile) {

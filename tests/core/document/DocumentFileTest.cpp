@@ -10,9 +10,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
+#include <future>
 #include <random>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -153,6 +157,10 @@ TEST(DocumentFile, ReadingEdgeCases) {
          InitialMassh},
         {"Num beyond the sections", "[Vorn1]\nNum=1000000\n", 0, InitialMassh},
         {"missing Num", "[Vorn1]\n[Obj1]\nObjType=Normal\n", 0, InitialMassh},
+        {"a missing section is skipped, the later ones read", "[Vorn1]\nNum=3\n[Obj3]\nObjType=Normal\n", 1,
+         InitialMassh},
+        {"sections beyond Num are not objects",
+         "[Vorn1]\nNum=1\n[Obj1]\nObjType=Normal\n[Obj2]\nObjType=Normal\n", 1, InitialMassh},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.why);
@@ -163,6 +171,32 @@ TEST(DocumentFile, ReadingEdgeCases) {
         EXPECT_EQ(p.doc.Objects.Count(), r.objects);
         EXPECT_EQ(p.image.Massh(), r.window);
     }
+}
+
+// Documents edited by hand or written by other tools put blanks around "=", as the Windows reader allows.
+TEST(DocumentFile, BlanksAroundKeysAndValuesAreIgnored) {
+    Session p;
+    IniFile ini;
+    ini.LoadFromText("[Vorn1]\n Num = 2 \nMinArg = -1\nMaxArg= 1 \nMinFunc =0\nMaxFunc=\t2\n"
+                     "[Obj1]\nObjType = Normal\nFunc = X^2 \nA= -2\nB =2\nChecked = 0\n"
+                     "[Obj2]\nObjType=\tParam\n"
+                     "[Labels]\nNum = 1\nX0 = 0.5\nS0 =  A \n[Params]\nNum= 1\nn1 = 3\nValue1 = 4\n");
+    LoadObjects(ini, p.Parts());
+    LoadLabels(ini, p.labels);
+    LoadParams(ini);
+    ASSERT_EQ(p.doc.Objects.Count(), 2);
+    const TFn& f = p.doc.Objects.Object(0);
+    EXPECT_EQ(f.Kind(), ObjKind::Explicit);
+    EXPECT_EQ(f.FormulaText(), "X^2");
+    EXPECT_EQ(f.RangeA.Value(), -2);
+    EXPECT_EQ(f.RangeB.Value(), 2);
+    EXPECT_FALSE(p.doc.Objects[0].Checked);
+    EXPECT_EQ(p.doc.Objects.Object(1).Kind(), ObjKind::Parametric);
+    EXPECT_EQ(p.image.Massh(), (TMassh{-1, 1, 0, 2}));
+    ASSERT_EQ(p.labels.Count(), 1);
+    EXPECT_EQ(p.labels.X(0), 0.5L);
+    EXPECT_EQ(p.labels.Text(0), "A");
+    EXPECT_EQ(ParamTable()[3].Value, 4);
 }
 
 TEST(DocumentFile, ReadingAppendsAndDefaultsAreThoseOfTheFormat) {
@@ -228,6 +262,62 @@ TEST(DocumentFile, BadFilesReadWhatTheyHold) {
     }
     Session p;
     EXPECT_FALSE(LoadDocument(TempPath("no-such-file.vr1"), p.Parts()));
+}
+
+// Adding a file to the open document, or opening one, takes nothing of a file that gives too little.
+TEST(DocumentFile, AFileThatGivesLessThanAskedChangesNothing) {
+    struct Row {
+        const char* why;
+        const char* text;
+        TReadDemand demand;
+        bool read;
+    } rows[] = {
+        {"no object to add", "[Vorn1]\nNum=0\nMinArg=-1\nMaxArg=1\n", TReadDemand::Objects, false},
+        {"only unknown kinds", "[Vorn1]\nNum=1\nMinArg=-1\n[Obj1]\nObjType=Spiral\n", TReadDemand::Objects,
+         false},
+        {"an object to add", "[Vorn1]\nNum=1\n[Obj1]\nObjType=Normal\nFunc=X\n", TReadDemand::Objects, true},
+        {"an empty document opens", "[Vorn1]\nNum=0\nMinArg=-1\nMaxArg=1\n", TReadDemand::Document, true},
+        {"a text that is no document", "[Labels]\nNum=1\nX0=1\n", TReadDemand::Document, false},
+    };
+    const std::string path = TempPath("demand.vr1");
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.why);
+        WriteBytes(path, r.text);
+        Session p;
+        p.doc.Objects.Append(Fn("X", "-5", "5", 0), true);
+        EXPECT_EQ(LoadDocument(path, p.Parts(), r.demand), r.read);
+        if (!r.read) {
+            EXPECT_EQ(p.doc.Objects.Count(), 1);
+            EXPECT_EQ(p.image.Massh(), InitialMassh);
+            EXPECT_TRUE(p.labels.Empty());
+        }
+    }
+    std::remove(path.c_str());
+}
+
+// A named pipe or a device picked by mistake is refused at once: opening a pipe for reading would wait for a
+// writer that never comes.
+TEST(DocumentFile, FilesThatAreNotRegularAreRefusedAtOnce) {
+    const std::string fifo = TempPath("doc.fifo");
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero"), TempPath("")}) {
+        SCOPED_TRACE(path);
+        auto read = std::async(std::launch::async, [path] {
+            Session p;
+            return LoadDocument(path, p.Parts());
+        });
+        if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            // Release the reader waiting for a writer, so that the failure is reported instead of a hang.
+            const int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            read.wait();
+            close(writer);
+            ADD_FAILURE() << "reading waited";
+            continue;
+        }
+        EXPECT_FALSE(read.get());
+    }
+    std::remove(fifo.c_str());
 }
 
 TEST(DocumentFile, Windows1251DocumentsKeepTheirCyrillicTexts) {

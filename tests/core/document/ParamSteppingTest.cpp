@@ -122,3 +122,40 @@ TEST(ParamStepping, StepIsStoredPositiveAndZeroIsRefused) {
     EXPECT_FALSE(SetParamStep(p, 0));
     EXPECT_LD_NEAR(p.h, 0.5L, 0);
 }
+
+TEST(ParamStepping, StepButtonsStopAtBothEndsOfTheTrack) {
+    struct Row {
+        int Position, Step, NumSteps, Expected;
+    };
+    const Row rows[] = {
+        {37, 1, 100, 38},
+        {37, -1, 100, 36},
+        {100, 1, 100, 100},
+        {0, -1, 100, 0},
+        {0, 1, 0, 0}, // a track with nothing to step
+        {std::numeric_limits<int>::max(), 1, std::numeric_limits<int>::max(),
+         std::numeric_limits<int>::max()},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.Position << " by " << row.Step << " of " << row.NumSteps);
+        EXPECT_EQ(ParamSteppedPosition(row.Position, row.Step, row.NumSteps), row.Expected);
+    }
+}
+
+TEST(ParamStepping, UnusedParametersAreKeptOrStartAgain) {
+    for (TUnusedParams rule : {TUnusedParams::Keep, TUnusedParams::Reset}) {
+        SCOPED_TRACE(rule == TUnusedParams::Keep ? "keep" : "reset");
+        TParamTable table;
+        table[1] = Param(2, -1, 3, 0.5L);
+        table[1].Used = true;
+        table[9] = Param(7, 0, 10, 1);
+        RefreshUnusedParams(table, rule);
+        EXPECT_LD_NEAR(table[1].Value, 2, 0); // in use: never touched
+        EXPECT_LD_NEAR(table[1].h, 0.5L, 0);
+        const bool reset = rule == TUnusedParams::Reset;
+        EXPECT_LD_NEAR(table[9].Value, reset ? 1 : 7, 0);
+        EXPECT_LD_NEAR(table[9].Min, reset ? -5 : 0, 0);
+        EXPECT_LD_NEAR(table[9].Max, reset ? 5 : 10, 0);
+        EXPECT_LD_NEAR(table[9].h, reset ? 0.1L : 1, 0);
+    }
+}

@@ -92,3 +92,49 @@ TEST(NumPanel, EnterInAGridCommitsTheCell) {
     // The grid keeps the focus: Enter ends the editing, it does not leave the grid.
     EXPECT_EQ(QApplication::focusWidget(), w.Grid);
 }
+
+TEST(NumPanel, KeysSitInTheirCellsOfTheKeypadShape) {
+    TNumPanel panel;
+    TNumPanelMini mini;
+    EXPECT_EQ(panel.size(), QSize(TNumPanel::PanelWidth, TNumPanel::PanelHeight));
+    EXPECT_EQ(mini.size(), QSize(TNumPanelMini::PanelWidth, TNumPanelMini::PanelHeight));
+    struct Row {
+        bool Mini;
+        int Key;
+        int X, Y;
+        const char* Caption;
+    };
+    const Row rows[] = {
+        {false, 0, 0, 0, "0"},        {false, 10, 170, 0, "."},       {false, 11, 0, 20, "p"},
+        {false, 18, 119, 20, "Pi"},   {false, 21, 170, 20, "\u21B5"}, {true, 12, 204, 0, "p"},
+        {true, 15, 255, 0, "\u21B5"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Caption);
+        const QToolButton* key = row.Mini ? mini.Key(row.Key) : panel.Key(row.Key);
+        EXPECT_EQ(key->geometry(), QRect(row.X, row.Y, 17, 20));
+        EXPECT_EQ(key->text(), QString::fromUtf8(row.Caption));
+        EXPECT_EQ(key->objectName(), QString("SpeedButton%1").arg(row.Key + 1));
+        EXPECT_EQ(key->focusPolicy(), Qt::NoFocus);
+        EXPECT_TRUE(key->font().bold());
+    }
+
+    // A second block starts half a key to the right; the panel holds every key.
+    const TKeypadKey keys[] = {
+        {"A", "a", TKeypadAction::Type, 0, 3, false},
+        {"B", "b", TKeypadAction::Type, 0, 4, false},
+        {"C", "c", TKeypadAction::End, 5, 0, true},
+    };
+    QWidget formula;
+    QStringList pressed;
+    const auto built = BuildKeypad(&formula, FormulaKeyboardShape, keys,
+                                   [&](TKeypadAction, const QString& c) { pressed << c; });
+    ASSERT_EQ(built.size(), 3U);
+    EXPECT_EQ(built[0]->geometry(), QRect(3 * 45, 0, 44, 22));
+    EXPECT_EQ(built[1]->geometry(), QRect(4 * 45 + 22, 0, 44, 22));
+    EXPECT_EQ(built[2]->geometry(), QRect(0, 5 * 23, 44, 22));
+    EXPECT_EQ(formula.size(), QSize(4 * 45 + 22 + 44, 5 * 23 + 22));
+    built[1]->setText("B2"); // a key whose caption the owner changed types the new one
+    built[1]->click();
+    EXPECT_EQ(pressed, QStringList{"B2"});
+}

@@ -15,8 +15,10 @@
 #include "../document/FuInputDriver.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -27,6 +29,7 @@
 #include <QTest>
 
 #include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -224,7 +227,7 @@ TEST_F(MainWindowTest, AddingAFileAppendsItsObjectsAfterTheExistingOnes) {
     ASSERT_EQ(m_main->Document().Objects.Count(), 4);
     EXPECT_EQ(m_main->Document().Objects.Object(3).FormulaText(), "4");
     EXPECT_EQ(m_main->ObjList()->ObjListBox()->count(), 4);
-    EXPECT_TRUE(m_main->windowTitle().startsWith("Vorn1-"));
+    EXPECT_EQ(m_main->windowTitle(), "Vorn1") << "an added file does not name the document";
 }
 
 TEST_F(MainWindowTest, ClosingWithLabelsAsksAndEscapeKeepsTheProgramOpen) {
@@ -297,4 +300,83 @@ TEST_F(MainWindowTest, ACircleComesFromItsOwnDialogAndOffersTheValueTool) {
     EXPECT_EQ(list.Object(0).FormulaText(), "(y+3)^2+(x-2)^2-1^2");
     m_main->findChild<QMenu*>("OpsMenu")->aboutToShow();
     EXPECT_TRUE(m_main->Action("GxyItem")->isEnabled());
+}
+
+TEST_F(MainWindowTest, CtrlCCopiesTheGraphAfterTheEditMenuWasOpenedOverTheAnswers) {
+    m_main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_main.get()));
+    m_main->MdiArea()->setActiveSubWindow(m_main->AnsWindow());
+    QMenu* edit = m_main->findChild<QMenu*>("Edit1");
+    edit->popup(QPoint(0, 0));
+    QTest::qWait(20);
+    edit->close();
+    EXPECT_FALSE(m_main->Action("Copy1")->isEnabled()) << "the answers have nothing selected";
+
+    QApplication::clipboard()->clear();
+    m_main->MdiArea()->setActiveSubWindow(m_main->GrWindow());
+    EXPECT_TRUE(m_main->Action("Copy1")->isEnabled()) << "no menu needs to open first";
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : m_main->Gr(), Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), Bitmap().size());
+
+    // The object commands follow the list as it changes.
+    EXPECT_FALSE(m_main->Action("ChangeObjItem")->isEnabled());
+    Add("[Vorn1]\nNum=1\n[Obj1]\nObjType=Circ\nX0=0\nY0=0\nR=1\nChecked=0\n");
+    EXPECT_TRUE(m_main->Action("ChangeObjItem")->isEnabled());
+    EXPECT_TRUE(m_main->Action("GxyItem")->isEnabled());
+    EXPECT_FALSE(m_main->Action("DelObjItem")->isEnabled()) << "nothing is checked";
+    m_main->ObjList()->ObjListBox()->item(0)->setCheckState(Qt::Checked);
+    EXPECT_TRUE(m_main->Action("DelObjItem")->isEnabled());
+}
+
+TEST_F(MainWindowTest, AddingAFileKeepsTheDocumentsNameSoSavingLeavesTheAddedFileAlone) {
+    auto readAll = [](const QString& path) {
+        std::ifstream in(path.toStdString(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    auto write = [](const char* name, const char* text) {
+        const QString path = QString::fromStdString(::testing::TempDir()) + name;
+        std::ofstream(path.toStdString(), std::ios::binary) << text;
+        return path;
+    };
+    const char* const addedText = "[Vorn1]\nNum=1\n[Obj1]\nObjType=Normal\nFunc=X^2\n";
+    const QString own = write("own.vr1", "[Vorn1]\nNum=1\n[Obj1]\nObjType=Normal\nFunc=X\n");
+    const QString added = write("added.vr1", addedText);
+    const QString noObjects = write("no-objects.vr1", "[Vorn1]\nNum=0\nMinArg=-1\nMaxArg=1\n");
+    QStringList picks{own, added, noObjects, added};
+    m_main->ChooseFile = [&](bool) { return picks.isEmpty() ? QString() : picks.takeFirst(); };
+    const TObjectList& list = m_main->Document().Objects;
+
+    m_main->Action("OpenItem")->trigger();
+    ASSERT_EQ(list.Count(), 1);
+    const QString title = "Vorn1-" + QFileInfo(own).absoluteFilePath();
+    EXPECT_EQ(m_main->windowTitle(), title);
+    m_main->Action("AddFileItem")->trigger();
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_EQ(m_main->windowTitle(), title);
+    EXPECT_TRUE(list.Modified);
+    m_main->Action("SaveItem")->trigger();
+    EXPECT_FALSE(list.Modified);
+    EXPECT_EQ(readAll(added), addedText);
+    EXPECT_NE(readAll(own).find("Num=2"), std::string::npos) << "the document went to its own file";
+
+    // A file that gives no object is refused and changes nothing, the scale included.
+    QString error;
+    OnNextModal([&](QDialog* box) {
+        error = box->findChild<QLabel*>("Message")->text();
+        box->findChild<QPushButton*>("OK")->click();
+    });
+    m_main->Action("AddFileItem")->trigger();
+    EXPECT_EQ(error, "Помилка читання з файлу!");
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(I().Massh(), InitialMassh);
+    EXPECT_FALSE(list.Modified);
+
+    // A new document stays unnamed.
+    ASSERT_TRUE(m_main->NewFile());
+    m_main->Action("AddFileItem")->trigger();
+    EXPECT_EQ(list.Count(), 1);
+    EXPECT_EQ(m_main->windowTitle(), "Vorn1");
+    EXPECT_TRUE(m_main->FileName().isEmpty());
 }

@@ -5,6 +5,7 @@
 #include "core/objects/ObjectEditor.h"
 #include "core/plot/TGlobColors.h"
 #include "core/plot/TMasshImage.h"
+#include "gui/app/TNumPanelMini.h"
 #include "gui/document/TParamGrid.h"
 #include "gui/document/TParamPanel.h"
 #include "support/LongDoubleNear.h"
@@ -227,6 +228,49 @@ TEST_F(ObjListTest, TypedValuesAreCheckedAndWidenTheBounds) {
     QTest::keyClick(Panel().hEdit(), Qt::Key_Return);
     EXPECT_EQ(answer.Texts.size(), 1);
     EXPECT_LD_NEAR(ParamTable()[1].h, 0.5L, 0);
+}
+
+TEST_F(ObjListTest, SmallKeypadTypesIntoTheParameterCell) {
+    Add("P1*X");
+    ParamTable()[1].Value = 5;
+    Open();
+    auto* keypad = window->findChild<TNumPanelMini*>("NumPanelMini1");
+    ASSERT_NE(keypad, nullptr);
+    auto press = [&](int key) { keypad->Key(key)->click(); };
+    constexpr int One = 1, Two = 2, Backspace = 14, Enter = 15;
+
+    // A click on the current cell, then keys: they go on from the cell's text.
+    ClickRow(0);
+    press(One);
+    EXPECT_TRUE(Grid().Editing());
+    EXPECT_EQ(Grid().CellText(0), "51");
+    press(Backspace);
+    press(Two);
+    EXPECT_EQ(Grid().CellText(0), "52");
+    press(Enter);
+    EXPECT_LD_NEAR(ParamTable()[1].Value, 52, 0);
+    EXPECT_EQ(Panel().MaxEdit()->text(), "78");
+    EXPECT_EQ(redraws, 1);
+    EXPECT_FALSE(image.MasshAuto());
+    // The view's own pending edit of the clicked cell does not open the editor again afterwards.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    EXPECT_FALSE(Grid().Editing());
+    EXPECT_EQ(Grid().CellText(0), "52");
+
+    // Keys go on from what was typed into an open editor.
+    QLineEdit* editor = TypeIntoCell(0, "2");
+    ASSERT_NE(editor, nullptr);
+    press(One);
+    EXPECT_EQ(Grid().CellText(0), "21");
+    press(Enter);
+    EXPECT_LD_NEAR(ParamTable()[1].Value, 21, 0);
+    EXPECT_EQ(redraws, 2);
+
+    // The cell of a parameter not in use stays empty.
+    ClickRow(1);
+    press(One);
+    EXPECT_FALSE(Grid().Editing());
+    EXPECT_EQ(Grid().CellText(1), "");
 }
 
 TEST_F(ObjListTest, DeleteWithNothingCheckedAsksAndRemovesTheCurrentEntry) {
