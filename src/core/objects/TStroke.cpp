@@ -1,0 +1,166 @@
+#include "core/objects/TStroke.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// A chord up to this long (pixels) is drawn as it is: nothing can hide in it that the picture would show.
+constexpr Real ShortChord = 2;
+// A chord this many times longer than both its neighbours may hide a step (INT(X)) and is decided.
+constexpr Real SpikeRatio = 4;
+// A chord longer than this part of the picture's smaller side is always decided (TG(X) at its asymptotes).
+constexpr int LongDivisor = 4;
+// Where neither half of a chord keeps more than this part of its length, the curve is continuous there.
+constexpr Real Balance = 0.75L;
+// Halvings of one chord at most (2^-48 of a step is below any pixel of a sensible window), and the
+// evaluations one decision may take: following one break down takes one a halving, and where both halves
+// stay long again and again the curve is no curve.
+constexpr int MaxDepth = 48;
+constexpr long long MaxEvaluations = 64;
+
+// Rounded as the surface's XToScr and YToScr round (to nearest, halves to even).
+int Round(Real v) {
+    return static_cast<int>(std::lrint(v));
+}
+} // namespace
+
+TStroke::TStroke(const TFn& fn, const TMasshImage& image, TChordSink& sink, int margin, TDrawBudget& budget)
+    : m_fn(fn), m_sink(sink), m_budget(budget), m_xMin(image.Massh().XMin), m_yMin(image.Massh().YMin),
+      m_xRange(image.Massh().XMax - image.Massh().XMin), m_yRange(image.Massh().YMax - image.Massh().YMin),
+      m_width(image.Width()), m_height(image.Height()), m_lo(-margin), m_right(image.Width() + margin),
+      m_top(image.Height() + margin),
+      m_long(static_cast<Real>(std::min(image.Width(), image.Height())) / LongDivisor) {}
+
+void TStroke::SetNode(TNode& n, const TCurvePoint& p) const {
+    n.P = p;
+    n.Defined = p.Defined();
+    if (n.Defined) {
+        // The same arithmetic as XToScr and YToScr, so that rounding gives their pixels.
+        n.Px = (p.X - m_xMin) * m_width / m_xRange;
+        n.Py = (p.Y - m_yMin) * m_height / m_yRange;
+        n.Inside = n.Px >= m_lo && n.Px <= m_right && n.Py >= m_lo && n.Py <= m_top;
+    }
+    n.HasPixel = false;
+}
+
+TStroke::TVisible TStroke::Measure(const TNode& a, const TNode& b) const {
+    TVisible v;
+    if (!a.Defined || !b.Defined) return v;
+    const Real dx = b.Px - a.Px, dy = b.Py - a.Py;
+    if (!a.Inside || !b.Inside) {
+        // The part of the chord within the box (Liang and Barsky): each side bounds the chord's parameter.
+        const Real p[4] = {-dx, dx, -dy, dy};
+        const Real q[4] = {a.Px - m_lo, m_right - a.Px, a.Py - m_lo, m_top - a.Py};
+        for (int i = 0; i < 4; ++i) {
+            if (p[i] == 0) {
+                if (q[i] < 0) return v;
+                continue;
+            }
+            const Real r = q[i] / p[i];
+            if (p[i] < 0)
+                v.U0 = std::max(v.U0, r);
+            else
+                v.U1 = std::min(v.U1, r);
+        }
+        if (!(v.U0 <= v.U1)) return v;
+    }
+    v.Visible = true;
+    v.Length = std::max(std::fabs(dx), std::fabs(dy)) * (v.U1 - v.U0);
+    return v;
+}
+
+void TStroke::Add(const TCurvePoint& p) {
+    // Three nodes in turn: the chord waiting for its decision, and the point after it.
+    const int slot = 3 - m_lastSlot - m_fromSlot;
+    TNode& n = m_nodes[slot];
+    SetNode(n, p);
+    if (!m_hasLast) {
+        m_fromSlot = m_lastSlot;
+        m_lastSlot = slot;
+        m_hasLast = true;
+        return;
+    }
+    const TVisible next = Measure(m_nodes[m_lastSlot], n);
+    if (m_hasPending)
+        Decide(m_nodes[m_fromSlot], m_nodes[m_lastSlot], m_pending, std::max(m_beforePending, next.Length));
+    m_beforePending = m_hasPending ? m_pending.Length : 0;
+    m_pending = next;
+    m_hasPending = true;
+    m_fromSlot = m_lastSlot;
+    m_lastSlot = slot;
+}
+
+void TStroke::Finish() {
+    if (m_hasPending) Decide(m_nodes[m_fromSlot], m_nodes[m_lastSlot], m_pending, m_beforePending);
+    m_hasPending = false;
+    m_hasLast = false;
+    m_beforePending = 0;
+    m_sink.Gap();
+}
+
+void TStroke::Decide(const TNode& a, const TNode& b, const TVisible& v, Real neighbour) {
+    if (!v.Visible) return;
+    if (v.Length > ShortChord && (v.Length > m_long || v.Length > SpikeRatio * neighbour)) {
+        long long budget = std::min(MaxEvaluations, m_budget.Left);
+        const long long granted = budget;
+        Subdivide(a, b, v, 0, budget);
+        m_budget.Left -= granted - budget;
+    } else {
+        Draw(a, b, v);
+    }
+}
+
+void TStroke::Subdivide(const TNode& a, const TNode& b, const TVisible& v, int depth, long long& budget) {
+    if (!v.Visible) return;
+    if (v.Length <= ShortChord) {
+        Draw(a, b, v);
+        return;
+    }
+    // Out of halvings or of evaluations: one half kept the length throughout, a break.
+    if (depth >= MaxDepth || budget <= 0) return;
+    const Real t = a.P.T + (b.P.T - a.P.T) / 2;
+    if (t == a.P.T || t == b.P.T) return; // no argument left between the two: a break at this precision
+    --budget;
+    TNode m;
+    SetNode(m, CurvePointAt(m_fn, t));
+    if (!m.Defined) return; // a hole in the domain
+    const TVisible first = Measure(a, m), second = Measure(m, b);
+    const Real kept = Balance * v.Length;
+    // Shared out: continuous, and drawn as the walk would have drawn it.
+    if (first.Length <= kept && second.Length <= kept) {
+        Draw(a, b, v);
+        return;
+    }
+    // Following a break down, the short halves beside it shrink to single pixels: those are not drawn.
+    if (first.Length > kept)
+        Subdivide(a, m, first, depth + 1, budget);
+    else
+        Draw(a, m, first, true);
+    if (second.Length > kept)
+        Subdivide(m, b, second, depth + 1, budget);
+    else
+        Draw(m, b, second, true);
+}
+
+void TStroke::Draw(const TNode& a, const TNode& b, const TVisible& v, bool skipDot) {
+    if (!v.Visible) return;
+    const Real dx = b.Px - a.Px, dy = b.Py - a.Py;
+    const TPoint from = v.U0 == 0 ? PixelOf(a) : Pixel(a.Px + v.U0 * dx, a.Py + v.U0 * dy);
+    const TPoint to = v.U1 == 1 ? PixelOf(b) : Pixel(a.Px + v.U1 * dx, a.Py + v.U1 * dy);
+    if (skipDot && from == to) return;
+    m_sink.Chord(from, to);
+}
+
+TPoint TStroke::Pixel(Real px, Real py) const {
+    return {Round(px), m_height - Round(py)};
+}
+
+TPoint TStroke::PixelOf(const TNode& n) const {
+    // A walk starts each chord where the last one ended: that pixel is not rounded twice (the rounding is a
+    // dear part of a redraw).
+    if (!n.HasPixel) {
+        n.Pixel = Pixel(n.Px, n.Py);
+        n.HasPixel = true;
+    }
+    return n.Pixel;
+}
