@@ -4,9 +4,8 @@
 
 namespace {
 // The walk's arguments are counted in thousandths of the base step, the finest step it takes.
-constexpr long long Parts = 1000;
+constexpr long long Parts = TWalkLattice::Parts;
 // Where y moves by more than SteepFactor times the step, the next step is FineFactor times shorter.
-constexpr Real SteepFactor = 10;
 constexpr long long FineFactor = 10;
 // The domain edge is searched from this many (fine) steps back.
 constexpr long long EdgeBackSteps = 10;
@@ -31,7 +30,7 @@ void RefineEdge(const TFn& fn, TMasshImage& image, const TWalkLattice& lattice, 
     bool refining = false;
     long long mark = 0;
     for (long long u = m - EdgeBackSteps * k; u <= m + k;) {
-        const TCurvePoint p = CurvePointAt(fn, lattice.At(u, Parts));
+        const TCurvePoint p = CurvePointAt(fn, lattice.AtPart(u));
         --budget.Left;
         stroke.Add(p);
         if (IsUndefined(py) != IsUndefined(p.Y) && !refining) {
@@ -71,15 +70,15 @@ void WalkLine(const TFn& fn, TMasshImage& image, const TWalkLattice& lattice, lo
               std::optional<Real> closing, TDrawBudget& budget) {
     TLineSink sink(image.Canvas());
     TStroke stroke(fn, image, sink, MarginOf(fn), budget);
-    TCurvePoint previous = CurvePointAt(fn, lattice.Origin);
+    TCurvePoint previous = CurvePointAt(fn, lattice.Origin());
     stroke.Add(previous);
     const long long last = steps * Parts;
     // The lengths of the two steps the walk takes, and how far y may move along each before it is steep.
-    const Real steep = SteepFactor * lattice.Length(Parts, Parts);
-    const Real steepFine = SteepFactor * lattice.Length(Parts / FineFactor, Parts);
+    const Real steep = SteepFactor * lattice.Step();
+    const Real steepFine = SteepFactor * lattice.PartsLength(Parts / FineFactor);
     long long k = Parts;
     for (long long m = k; m <= last; m += k) {
-        const Real t = lattice.At(m, Parts);
+        const Real t = lattice.AtPart(m);
         if (!(t <= end)) break;
         const TCurvePoint p = CurvePointAt(fn, t);
         --budget.Left;
@@ -96,7 +95,7 @@ void WalkLine(const TFn& fn, TMasshImage& image, const TWalkLattice& lattice, lo
 
 void WalkPoints(const TFn& fn, TMasshImage& image, const TWalkLattice& lattice, long long steps, Real end,
                 std::optional<Real> closing, TDrawBudget& budget) {
-    TCurvePoint last = CurvePointAt(fn, lattice.Origin); // not marked itself
+    TCurvePoint last = CurvePointAt(fn, lattice.Origin()); // not marked itself
     for (long long k = 1; k <= steps; ++k) {
         const Real t = lattice.At(k);
         if (!(t <= end)) break;

@@ -9,7 +9,7 @@
 #include <optional>
 
 // Any number of base steps: the walk ends at its last argument instead.
-constexpr long long AllSteps = LLONG_MAX / 1000;
+constexpr long long AllSteps = LLONG_MAX / TWalkLattice::Parts;
 
 // The pen every graph is drawn with: the object's colour and width, solid, copy mode.
 void SetGraphPen(TCanvas& canvas, const TFn& fn);

@@ -6,7 +6,9 @@
 namespace {
 // A chord up to this long (pixels) is drawn as it is: nothing can hide in it that the picture would show.
 constexpr Real ShortChord = 2;
-// A chord this many times longer than both its neighbours may hide a step (INT(X)) and is decided.
+// A chord this many times longer than both its neighbours may hide a step (INT(X)) and is decided. So is a
+// steep one that turns back against both and is longer than both together: a pole may lie there (1/X from
+// -200 to 200 between -66 and 66, seen in a window as tall as 2000).
 constexpr Real SpikeRatio = 4;
 // A chord longer than this part of the picture's smaller side is always decided (TG(X) at its asymptotes).
 constexpr int LongDivisor = 4;
@@ -29,10 +31,11 @@ TStroke::TStroke(const TFn& fn, const TMasshImage& image, TChordSink& sink, int 
       m_xRange(image.Massh().XMax - image.Massh().XMin), m_yRange(image.Massh().YMax - image.Massh().YMin),
       m_width(image.Width()), m_height(image.Height()), m_lo(-margin), m_right(image.Width() + margin),
       m_top(image.Height() + margin),
-      m_long(static_cast<Real>(std::min(image.Width(), image.Height())) / LongDivisor) {}
+      m_long(static_cast<Real>(std::min(image.Width(), image.Height())) / LongDivisor),
+      m_steepX(SteepFactor * image.Width() / m_xRange), m_steepY(SteepFactor * image.Height() / m_yRange) {}
 
 void TStroke::SetNode(TNode& n, const TCurvePoint& p) const {
-    n.P = p;
+    n.T = p.T;
     n.Defined = p.Defined();
     if (n.Defined) {
         // The same arithmetic as XToScr and YToScr, so that rounding gives their pixels.
@@ -43,17 +46,21 @@ void TStroke::SetNode(TNode& n, const TCurvePoint& p) const {
     n.HasPixel = false;
 }
 
-TStroke::TVisible TStroke::Measure(const TNode& a, const TNode& b) const {
-    TVisible v;
-    if (!a.Defined || !b.Defined) return v;
+void TStroke::Measure(const TNode& a, const TNode& b, TVisible& v) const {
+    v.Visible = false;
+    v.Length = 0;
+    v.DirX = v.DirY = 0;
+    if (!a.Defined || !b.Defined) return;
     const Real dx = b.Px - a.Px, dy = b.Py - a.Py;
+    v.U0 = 0;
+    v.U1 = 1;
     if (!a.Inside || !b.Inside) {
         // The part of the chord within the box (Liang and Barsky): each side bounds the chord's parameter.
         const Real p[4] = {-dx, dx, -dy, dy};
         const Real q[4] = {a.Px - m_lo, m_right - a.Px, a.Py - m_lo, m_top - a.Py};
         for (int i = 0; i < 4; ++i) {
             if (p[i] == 0) {
-                if (q[i] < 0) return v;
+                if (q[i] < 0) return;
                 continue;
             }
             const Real r = q[i] / p[i];
@@ -62,15 +69,18 @@ TStroke::TVisible TStroke::Measure(const TNode& a, const TNode& b) const {
             else
                 v.U1 = std::min(v.U1, r);
         }
-        if (!(v.U0 <= v.U1)) return v;
+        if (!(v.U0 <= v.U1)) return;
     }
     v.Visible = true;
-    v.Length = std::max(std::fabs(dx), std::fabs(dy)) * (v.U1 - v.U0);
-    return v;
+    v.Length = std::max(std::fabs(dx), std::fabs(dy));
+    if (v.U0 != 0 || v.U1 != 1) v.Length *= v.U1 - v.U0;
+    v.DirX = (dx > 0) - (dx < 0);
+    v.DirY = (dy > 0) - (dy < 0);
 }
 
 void TStroke::Add(const TCurvePoint& p) {
-    // Three nodes in turn: the chord waiting for its decision, and the point after it.
+    // Three nodes in turn (the pending chord's ends and the point after it) and three chords (the one before
+    // the pending one, the pending one and the one after it): nothing is copied as the walk moves on.
     const int slot = 3 - m_lastSlot - m_fromSlot;
     TNode& n = m_nodes[slot];
     SetNode(n, p);
@@ -80,34 +90,54 @@ void TStroke::Add(const TCurvePoint& p) {
         m_hasLast = true;
         return;
     }
-    const TVisible next = Measure(m_nodes[m_lastSlot], n);
-    if (m_hasPending)
-        Decide(m_nodes[m_fromSlot], m_nodes[m_lastSlot], m_pending, std::max(m_beforePending, next.Length));
-    m_beforePending = m_hasPending ? m_pending.Length : 0;
-    m_pending = next;
+    const int nextChord = 3 - m_pendingChord - m_beforeChord;
+    TVisible& next = m_chords[nextChord];
+    Measure(m_nodes[m_lastSlot], n, next);
+    if (m_hasPending) {
+        Decide(m_nodes[m_fromSlot], m_nodes[m_lastSlot], m_chords[m_pendingChord], m_chords[m_beforeChord],
+               next);
+        m_beforeChord = m_pendingChord;
+    } else {
+        m_chords[m_beforeChord] = TVisible{};
+    }
+    m_pendingChord = nextChord;
     m_hasPending = true;
     m_fromSlot = m_lastSlot;
     m_lastSlot = slot;
 }
 
 void TStroke::Finish() {
-    if (m_hasPending) Decide(m_nodes[m_fromSlot], m_nodes[m_lastSlot], m_pending, m_beforePending);
+    if (m_hasPending)
+        Decide(m_nodes[m_fromSlot], m_nodes[m_lastSlot], m_chords[m_pendingChord], m_chords[m_beforeChord],
+               {});
     m_hasPending = false;
     m_hasLast = false;
-    m_beforePending = 0;
     m_sink.Gap();
 }
 
-void TStroke::Decide(const TNode& a, const TNode& b, const TVisible& v, Real neighbour) {
+void TStroke::Decide(const TNode& a, const TNode& b, const TVisible& v, const TVisible& before,
+                     const TVisible& after) {
     if (!v.Visible) return;
-    if (v.Length > ShortChord && (v.Length > m_long || v.Length > SpikeRatio * neighbour)) {
-        long long budget = std::min(MaxEvaluations, m_budget.Left);
-        const long long granted = budget;
-        Subdivide(a, b, v, 0, budget);
-        m_budget.Left -= granted - budget;
-    } else {
-        Draw(a, b, v);
+    bool suspect = v.Length > m_long;
+    if (!suspect && v.Length > ShortChord) {
+        suspect = v.Length > SpikeRatio * std::max(before.Length, after.Length);
+        if (!suspect && v.Length > before.Length + after.Length) {
+            const auto against = [](int d, int before, int after) {
+                return d != 0 && before == -d && after == -d;
+            };
+            const Real dt = std::fabs(b.T - a.T);
+            suspect = (against(v.DirX, before.DirX, after.DirX) && std::fabs(b.Px - a.Px) > m_steepX * dt) ||
+                      (against(v.DirY, before.DirY, after.DirY) && std::fabs(b.Py - a.Py) > m_steepY * dt);
+        }
     }
+    if (!suspect) {
+        Draw(a, b, v);
+        return;
+    }
+    long long budget = std::min(MaxEvaluations, m_budget.Left);
+    const long long granted = budget;
+    Subdivide(a, b, v, 0, budget);
+    m_budget.Left -= granted - budget;
 }
 
 void TStroke::Subdivide(const TNode& a, const TNode& b, const TVisible& v, int depth, long long& budget) {
@@ -118,13 +148,15 @@ void TStroke::Subdivide(const TNode& a, const TNode& b, const TVisible& v, int d
     }
     // Out of halvings or of evaluations: one half kept the length throughout, a break.
     if (depth >= MaxDepth || budget <= 0) return;
-    const Real t = a.P.T + (b.P.T - a.P.T) / 2;
-    if (t == a.P.T || t == b.P.T) return; // no argument left between the two: a break at this precision
+    const Real t = a.T + (b.T - a.T) / 2;
+    if (t == a.T || t == b.T) return; // no argument left between the two: a break at this precision
     --budget;
     TNode m;
     SetNode(m, CurvePointAt(m_fn, t));
     if (!m.Defined) return; // a hole in the domain
-    const TVisible first = Measure(a, m), second = Measure(m, b);
+    TVisible first, second;
+    Measure(a, m, first);
+    Measure(m, b, second);
     const Real kept = Balance * v.Length;
     // Shared out: continuous, and drawn as the walk would have drawn it.
     if (first.Length <= kept && second.Length <= kept) {

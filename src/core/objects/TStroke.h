@@ -1,12 +1,17 @@
 #pragma once
 // The chords of a graph between the successive points of a walk. Sampling alone cannot tell a steep stretch
 // from a break: Y=1000*X crosses the whole window within one step, and so do TG(X) at its asymptotes and
-// INT(X) at its steps. So a chord that is long on the picture (long outright, or long beside its neighbours)
+// INT(X) at its steps. So a chord that is long on the picture (long outright, long beside its neighbours, or
+// turning back steeply against both)
 // is subdivided: where the halves share the length out the curve is continuous and is drawn, where one half
 // keeps it down to the finest argument, a pole or a jump lies there and the chord is left open. Chords are
 // drawn only as far as they are visible, so a chord that leaves the window steeply reaches its edge.
 #include "core/objects/TFn.h"
 #include "core/plot/Canvas.h"
+
+// A curve is steep where it moves more than this many times its argument's step: the walk takes steps ten
+// times finer there, and a chord that turns back there may hide a pole.
+constexpr Real SteepFactor = 10;
 
 // One point of a walk: the argument and the curve's point there, each coordinate possibly undefined.
 struct TCurvePoint {
@@ -62,7 +67,7 @@ public:
 
 private:
     struct TNode {
-        TCurvePoint P;
+        Real T = 0; // the argument
         bool Defined = false;
         bool Inside = false; // within the clipping box
         Real Px = 0, Py = 0; // picture coordinates before rounding, Py counted up from the bottom
@@ -70,14 +75,16 @@ private:
         mutable TPoint Pixel; // rounded, once it is needed
     };
     struct TVisible {
-        bool Visible = false; // some of the chord lies in the clipping box
-        Real U0 = 0, U1 = 1;  // the visible part, as parts of the chord
-        Real Length = 0;      // its length in pixels along the longer axis, 0 when not visible
+        bool Visible = false;   // some of the chord lies in the clipping box
+        Real U0 = 0, U1 = 1;    // the visible part, as parts of the chord
+        Real Length = 0;        // its length in pixels along the longer axis, 0 when not visible
+        int DirX = 0, DirY = 0; // the signs of its run across and up, 0 when not visible
     };
 
     void SetNode(TNode& n, const TCurvePoint& p) const;
-    TVisible Measure(const TNode& a, const TNode& b) const;
-    void Decide(const TNode& a, const TNode& b, const TVisible& v, Real neighbour);
+    void Measure(const TNode& a, const TNode& b, TVisible& v) const;
+    void Decide(const TNode& a, const TNode& b, const TVisible& v, const TVisible& before,
+                const TVisible& after);
     void Subdivide(const TNode& a, const TNode& b, const TVisible& v, int depth, long long& budget);
     void Draw(const TNode& a, const TNode& b, const TVisible& v, bool skipDot = false);
     TPoint Pixel(Real px, Real py) const;
@@ -90,11 +97,13 @@ private:
     int m_width, m_height;
     Real m_lo, m_right, m_top; // the clipping box: m_lo..m_right across, m_lo..m_top up
     Real m_long;               // chords longer than this are always decided by subdividing
+    Real m_steepX, m_steepY;   // pixels a chord moves per unit of argument where the curve is steep
     TNode m_nodes[3];
     int m_lastSlot = 0; // the last point added
     int m_fromSlot = 1; // the start of the pending chord, which ends at the last point
     bool m_hasLast = false;
     bool m_hasPending = false;
-    TVisible m_pending;
-    Real m_beforePending = 0;
+    TVisible m_chords[3];
+    int m_pendingChord = 0; // the chord waiting for its decision, from the node at m_fromSlot to m_lastSlot
+    int m_beforeChord = 1;  // the chord before it
 };
