@@ -229,3 +229,53 @@ TEST_F(DrawOnSurface, ArcHighlightIsAThickPolylineOfPointsStepsWithSquaredEnds) 
     EXPECT_EQ(polylines[0].Pen, (TPen{clSilver, 4, PenStyle::Solid, PenMode::Copy}));
     EXPECT_EQ(canvas.CountOf(CallKind::Rectangle), 2);
 }
+
+TEST_F(DrawOnSurface, LongChordsAreDrawnWhereContinuousAndLeftOpenAtBreaks) {
+    constexpr Real None = -100; // no column range
+    const Real P = Pi / 2;
+    struct Row {
+        const char* formula;
+        const char* quality;
+        Real yHalf;               // the window is (-5; 5) across and (-yHalf; yHalf) up
+        std::vector<Real> breaks; // poles, which no line may cross
+        Real fullFrom, fullTo;    // between these x the graph runs from the bottom edge to the top one
+        bool flat;                // no line rises straight up
+        const char* why;
+    } rows[] = {
+        {"1000*X", "100", 5, {}, -0.01L, 0.01L, false, "crosses the window within a fine step"},
+        {"TG(X)", "20", 5, {-P, P}, -P, P, false, "leaves the window steeply between two steps"},
+        {"TG(X)", "100", 1000, {-3 * P, -P, P, 3 * P}, P, 3 * P, false, "1256 to -109 is no jump here"},
+        {"1/(X-0.055)", "100", 1000, {0.055L}, None, None, false, "-200 to 200 across the pole"},
+        {"INT(X)", "100", 5, {}, None, None, true, "the steps have no risers"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.formula) + ": " + r.why);
+        canvas.Clear();
+        image.SetMassh({-5, 5, -r.yHalf, r.yHalf});
+        TFn fn(r.formula, "-5", "5", clRed);
+        fn.Quality.SetFormula(r.quality);
+        fn.Draw(image);
+        const std::vector<TCanvasCall> lines = Lines();
+        EXPECT_FALSE(lines.empty());
+        bool top = false, bottom = false;
+        for (const TCanvasCall& l : lines) {
+            const TPoint p = l.Points[0], q = l.Points[1];
+            // The branches beside each pole keep to either side of the x axis there: a line from one side to
+            // the other joins them.
+            for (Real x : r.breaks) {
+                const int column = image.XToScr(x), axis = image.YToScr(0);
+                const bool nearPole = std::max(p.x, q.x) >= column - 2 && std::min(p.x, q.x) <= column + 2;
+                EXPECT_FALSE(nearPole && (p.y - axis) * (q.y - axis) < 0) << l;
+            }
+            if (r.flat && p.x == q.x) EXPECT_LE(std::abs(p.y - q.y), 1) << "a riser: " << l;
+            for (const TPoint& e : l.Points)
+                if (e.x >= image.XToScr(r.fullFrom) && e.x <= image.XToScr(r.fullTo)) {
+                    top = top || e.y <= 0;
+                    bottom = bottom || e.y >= 400;
+                }
+        }
+        if (r.fullFrom != None) {
+            EXPECT_TRUE(top && bottom);
+        }
+    }
+}
