@@ -19,6 +19,9 @@ constexpr Real Balance = 0.75L;
 // stay long again and again the curve is no curve.
 constexpr int MaxDepth = 48;
 constexpr long long MaxEvaluations = 64;
+// Beyond this many pixels off the picture a point is far: where both ends of a chord are, the part of it
+// in the window cannot be placed to a pixel in long double (1E90 - 1E90), and the chord is halved instead.
+constexpr Real FarPixels = 1e12L;
 
 // Rounded as the surface's XToScr and YToScr round (to nearest, halves to even).
 int Round(Real v) {
@@ -42,6 +45,7 @@ void TStroke::SetNode(TNode& n, const TCurvePoint& p) const {
         n.Px = (p.X - m_xMin) * m_width / m_xRange;
         n.Py = (p.Y - m_yMin) * m_height / m_yRange;
         n.Inside = n.Px >= m_lo && n.Px <= m_right && n.Py >= m_lo && n.Py <= m_top;
+        n.Far = !(std::fabs(n.Px) < FarPixels && std::fabs(n.Py) < FarPixels);
     }
     n.HasPixel = false;
 }
@@ -118,7 +122,7 @@ void TStroke::Finish() {
 void TStroke::Decide(const TNode& a, const TNode& b, const TVisible& v, const TVisible& before,
                      const TVisible& after) {
     if (!v.Visible) return;
-    bool suspect = v.Length > m_long;
+    bool suspect = v.Length > m_long || (a.Far && b.Far);
     if (!suspect && v.Length > ShortChord) {
         suspect = v.Length > SpikeRatio * std::max(before.Length, after.Length);
         if (!suspect && v.Length > before.Length + after.Length) {
@@ -142,7 +146,7 @@ void TStroke::Decide(const TNode& a, const TNode& b, const TVisible& v, const TV
 
 void TStroke::Subdivide(const TNode& a, const TNode& b, const TVisible& v, int depth, long long& budget) {
     if (!v.Visible) return;
-    if (v.Length <= ShortChord) {
+    if (v.Length <= ShortChord && !(a.Far && b.Far)) {
         Draw(a, b, v);
         return;
     }
@@ -158,17 +162,19 @@ void TStroke::Subdivide(const TNode& a, const TNode& b, const TVisible& v, int d
     Measure(a, m, first);
     Measure(m, b, second);
     const Real kept = Balance * v.Length;
+    const bool firstKept = first.Length > kept || (a.Far && m.Far);
+    const bool secondKept = second.Length > kept || (m.Far && b.Far);
     // Shared out: continuous, and drawn as the walk would have drawn it.
-    if (first.Length <= kept && second.Length <= kept) {
+    if (!firstKept && !secondKept && !(a.Far && b.Far)) {
         Draw(a, b, v);
         return;
     }
     // Following a break down, the short halves beside it shrink to single pixels: those are not drawn.
-    if (first.Length > kept)
+    if (firstKept)
         Subdivide(a, m, first, depth + 1, budget);
     else
         Draw(a, m, first, true);
-    if (second.Length > kept)
+    if (secondKept)
         Subdivide(m, b, second, depth + 1, budget);
     else
         Draw(m, b, second, true);
@@ -177,8 +183,13 @@ void TStroke::Subdivide(const TNode& a, const TNode& b, const TVisible& v, int d
 void TStroke::Draw(const TNode& a, const TNode& b, const TVisible& v, bool skipDot) {
     if (!v.Visible) return;
     const Real dx = b.Px - a.Px, dy = b.Py - a.Py;
-    const TPoint from = v.U0 == 0 ? PixelOf(a) : Pixel(a.Px + v.U0 * dx, a.Py + v.U0 * dy);
-    const TPoint to = v.U1 == 1 ? PixelOf(b) : Pixel(a.Px + v.U1 * dx, a.Py + v.U1 * dy);
+    // A clipped end is placed from the nearer end of the chord: from a far end it would lose its precision.
+    auto at = [&](Real u) {
+        return u <= 0.5L ? Pixel(a.Px + u * dx, a.Py + u * dy)
+                         : Pixel(b.Px - (1 - u) * dx, b.Py - (1 - u) * dy);
+    };
+    const TPoint from = v.U0 == 0 ? PixelOf(a) : at(v.U0);
+    const TPoint to = v.U1 == 1 ? PixelOf(b) : at(v.U1);
     if (skipDot && from == to) return;
     m_sink.Chord(from, to);
 }

@@ -2,10 +2,10 @@
 // The chords of a graph between the successive points of a walk. Sampling alone cannot tell a steep stretch
 // from a break: Y=1000*X crosses the whole window within one step, and so do TG(X) at its asymptotes and
 // INT(X) at its steps. So a chord that is long on the picture (long outright, long beside its neighbours, or
-// turning back steeply against both)
-// is subdivided: where the halves share the length out the curve is continuous and is drawn, where one half
-// keeps it down to the finest argument, a pole or a jump lies there and the chord is left open. Chords are
-// drawn only as far as they are visible, so a chord that leaves the window steeply reaches its edge.
+// turning back steeply against both) is subdivided: where the halves share the length out the curve is
+// continuous and is drawn, where one half keeps it down to the finest argument, a pole or a jump lies there
+// and the chord is left open. Chords are drawn only as far as they are visible, so a chord that leaves the
+// window steeply reaches its edge.
 #include "core/objects/TFn.h"
 #include "core/plot/Canvas.h"
 
@@ -70,6 +70,7 @@ private:
         Real T = 0; // the argument
         bool Defined = false;
         bool Inside = false; // within the clipping box
+        bool Far = false;    // far enough off the picture to lose pixels to rounding
         Real Px = 0, Py = 0; // picture coordinates before rounding, Py counted up from the bottom
         mutable bool HasPixel = false;
         mutable TPoint Pixel; // rounded, once it is needed
