@@ -1,5 +1,6 @@
 #include "app/DocumentModes.h"
 #include "core/plot/TMasshImage.h"
+#include "support/TempPath.h"
 
 #include <gtest/gtest.h>
 
@@ -55,9 +56,9 @@ TEST(SampleExport, EveryGraphTypeDrawsWhereItsValuesAre) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.why);
-        const std::string doc = ::testing::TempDir() + "sample-export.vr1";
+        const std::string doc = TestTempPath("sample-export.vr1");
         std::ofstream(doc) << SampleDocument(r.smodel, r.graphType, r.fxPlain, r.variants);
-        const std::string out = ::testing::TempDir() + "sample-export.png";
+        const std::string out = TestTempPath("sample-export.png");
         std::string err;
         ASSERT_EQ(RunExportMode({out, "--size", "320x240", doc}, err), 0) << err;
         const QImage png(QString::fromStdString(out));

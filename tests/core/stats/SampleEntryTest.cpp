@@ -2,6 +2,7 @@
 #include "core/base/MessageTable.h"
 #include "core/base/NumberText.h"
 #include "support/LongDoubleNear.h"
+#include "support/TempPath.h"
 
 #include <gtest/gtest.h>
 
@@ -229,7 +230,7 @@ TEST(SampleEntry, DataFilesAndGridRefill) {
     EXPECT_EQ(TokensToRows({}, 1), (TGridRows{{""}}));
     EXPECT_EQ(DataFileText({{"1", "2"}, {"3", ""}}), "1 2 \r\n3  \r\n");
 
-    const std::string path = ::testing::TempDir() + "vorn1_sample.txt";
+    const std::string path = TestTempPath("vorn1_sample.txt");
     ASSERT_TRUE(WriteDataFile(path, {{"0.5", "7"}, {"1/3", "2"}}));
     TGridRows rows;
     ASSERT_TRUE(ReadDataFile(path, SampleFileTokens, 2, rows));

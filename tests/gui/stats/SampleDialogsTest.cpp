@@ -12,6 +12,7 @@
 #include "gui/stats/TSView.h"
 #include "gui/stats/TSampleGrid.h"
 #include "gui/stats/TStatTools.h"
+#include "support/TempPath.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -125,7 +126,7 @@ TEST(SampleDialogs, MainWindowEntersASampleShowsItsTableAndRunsPearson) {
     T__Main main;
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    const std::string path = ::testing::TempDir() + "sample-density.vr1";
+    const std::string path = TestTempPath("sample-density.vr1");
     std::ofstream(path) << "[Vorn1]\nNum=1\n[Obj1]\nObjType=Normal\nFunc=1/6\nA=0\nB=6\n";
     ASSERT_TRUE(main.AddDocument(QString::fromStdString(path)));
 
