@@ -1,6 +1,7 @@
 // The inequality commands of "vorn1 --run", from the command line to the printed lines and the picture.
 #include "app/RunMode.h"
 #include "core/base/MessageTable.h"
+#include "support/TempPath.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@
 
 namespace {
 std::string WriteDoc(const std::string& name, const std::string& text) {
-    const std::string path = ::testing::TempDir() + name;
+    const std::string path = TestTempPath(name);
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -71,7 +72,7 @@ TEST(RunMode, InequalityCommandsPrintTheirAnswers) {
 
 TEST(RunMode, ShadeExportsTheHatchOfTheDisk) {
     const std::string doc = WriteDoc("run-disk.vr1", Disk);
-    const std::string png = ::testing::TempDir() + "run-disk.png";
+    const std::string png = TestTempPath("run-disk.png");
     QFile::remove(QString::fromStdString(png));
     const TRunResult r = RunLine({"shade", "rel=<", "--export", png, "--size", "400x400", doc});
     ASSERT_EQ(r.Status, 0) << r.Err;

@@ -20,6 +20,7 @@
 #include "gui/plot/TGrSurface.h"
 #include "gui/plot/TGraphOps.h"
 #include "gui/plot/TLabelsDlg.h"
+#include "gui/stats/TStatTools.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -270,6 +271,10 @@ void T__Main::createActions() {
     m_numSSItem = Action("NumSSItem");
     m_pirsSItem = Action("PirsSItem");
     m_normItem = Action("NormItem");
+    m_stats = new TStatTools(m_doc, gr->I(), m_objList, m_ans, this);
+    call(m_numSSItem, [this] { m_stats->FrequencyTableCommand(); });
+    call(m_pirsSItem, [this] { m_stats->PearsonCommand(); });
+    call(m_normItem, [this] { m_stats->NormalDensityCommand(); });
     m_nerMenuItem = Action("NerMenuItem");
     m_sysNerMenuItem = Action("SysNerMenuItem");
     m_derivMenuItem = Action("DerivMenuItem");

@@ -25,6 +25,7 @@ class TGr;
 class TObjList;
 class TAns;
 class TCalcForm;
+class TStatTools;
 class TAboutDlg;
 class TGraphOps;
 class TLabelsDlg;
@@ -44,6 +45,7 @@ public:
     TObjList* ObjList() const { return m_objList; }
     TAns* Ans() const { return m_ans; }
     TCalcForm* CalcForm() const { return m_calc; }
+    TStatTools* StatTools() const { return m_stats; }
     QMdiSubWindow* GrWindow() const { return m_grSub; }
     QMdiSubWindow* ObjListWindow() const { return m_objListSub; }
     QMdiSubWindow* AnsWindow() const { return m_ansSub; }
@@ -151,6 +153,7 @@ private:
     TObjList* m_objList = nullptr;
     TAns* m_ans = nullptr;
     TCalcForm* m_calc = nullptr;
+    TStatTools* m_stats = nullptr;
     TAboutDlg* m_about = nullptr;
     TGraphOps* m_graphOps = nullptr;
     TLabelsDlg* m_labelsDlg = nullptr;

@@ -1,5 +1,6 @@
 // The hatch of a G(x,y) system from the main window's menu, which every redraw of the graph window repeats.
 #include "gui/app/T__Main.h"
+#include "support/TempPath.h"
 
 #include "gui/plot/TGr.h"
 
@@ -33,7 +34,7 @@ TEST(InequalityMenu, TheHatchFollowsZoomingUntilTheGraphIsBuiltAgain) {
     T__Main main;
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-    const std::string path = ::testing::TempDir() + "inequality-menu.vr1";
+    const std::string path = TestTempPath("inequality-menu.vr1");
     std::ofstream(path) << "[Vorn1]\nNum=1\nMinArg=-2\nMaxArg=2\nMinFunc=-2\nMaxFunc=2\nMasshAuto=0\n"
                            "[Obj1]\nObjType=TwoArg\nFunc=X*X+Y*Y-1\nA=-5\nB=5\nYA=-5\nYB=5\nColor=255\n";
     ASSERT_TRUE(main.AddDocument(QString::fromStdString(path)));
