@@ -23,10 +23,14 @@ bool TDerivativeTool::HasPoint() const {
     return m_object && !IsUndefined(m_x) && !IsUndefined(m_y);
 }
 
-void TDerivativeTool::RefreshParams(const TObjectList& list) const {
-    list.MarkParams();
+void TDerivativeTool::MarkParams() const {
     m_xFormula.MarkParams();
     m_dxFormula.MarkParams();
+}
+
+void TDerivativeTool::RefreshParams(const TObjectList& list) const {
+    list.MarkParams();
+    MarkParams();
     RefreshUnusedParams(ParamTable(), TUnusedParams::Reset);
 }
 

@@ -62,6 +62,8 @@ public:
     // The dialog's own refresh of the parameters: every object and the two formulas mark the ones they use;
     // those not in use start again from their new-document values.
     void RefreshParams(const TObjectList& list) const;
+    // The parameters the X and dX formulas use.
+    void MarkParams() const;
 
     const std::vector<std::string>& Memo() const { return m_memo; }
     const std::vector<TDerivTrace>& Traces() const { return m_traces; }

@@ -117,6 +117,7 @@ void T__Main::createWindows() {
     m_objListSub = addChild(m_objList, l.ObjList);
     m_calc = new TCalcForm(this);
     m_about = new TAboutDlg(this);
+    createAnalysisTools();
 }
 
 QMdiSubWindow* T__Main::addChild(QWidget* w, const TWinRect& r) {
@@ -256,6 +257,7 @@ void T__Main::createActions() {
     m_nerMenuItem = Action("NerMenuItem");
     m_sysNerMenuItem = Action("SysNerMenuItem");
     m_derivMenuItem = Action("DerivMenuItem");
+    connectAnalysisCommands();
     call(newAction("RPointMenuItem", "Відстань до точки"), [gr] { gr->StartDistanceTool(); });
     m_gxyItem = call(newAction("GxyItem", "Значення виразу G(x,y) "), [this, gr] {
         if (TFn* f = m_doc.Objects.CurrentObject()) gr->StartValueTool(*f, f->FormulaText());

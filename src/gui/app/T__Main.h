@@ -22,6 +22,9 @@ class TObjList;
 class TAns;
 class TCalcForm;
 class TAboutDlg;
+class TRngInputP;
+class TDerivDlg;
+enum class TIntegralMode : int;
 
 class T__Main : public QMainWindow {
     Q_OBJECT
@@ -35,6 +38,8 @@ public:
     TObjList* ObjList() const { return m_objList; }
     TAns* Ans() const { return m_ans; }
     TCalcForm* CalcForm() const { return m_calc; }
+    TRngInputP* RngInputP() const { return m_rngInputP; }
+    TDerivDlg* DerivDlg() const { return m_derivDlg; }
     QMdiSubWindow* GrWindow() const { return m_grSub; }
     QMdiSubWindow* ObjListWindow() const { return m_objListSub; }
     QMdiSubWindow* AnsWindow() const { return m_ansSub; }
@@ -77,6 +82,10 @@ public:
     void ShowObjectList();
     void ShowAnswers();
     void ShowCalculator();
+    // The analysis commands (T__MainAnalysis.cpp): the six items of "Інтеграли" on the checked entries, and
+    // "Похідна..." on the current one, which stays checked while its dialog is open.
+    void IntegralCommand(TIntegralMode mode);
+    void DerivativeCommand();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -85,6 +94,8 @@ protected:
 
 private:
     void createWindows();
+    void createAnalysisTools();
+    void connectAnalysisCommands();
     void updateCaption();
     // "Дані не збережено! Зберегти?" when the document has unsaved changes or the graph has labels; false
     // when the user cancels (or the save he asked for failed).
@@ -115,6 +126,8 @@ private:
     TAns* m_ans = nullptr;
     TCalcForm* m_calc = nullptr;
     TAboutDlg* m_about = nullptr;
+    TRngInputP* m_rngInputP = nullptr;
+    TDerivDlg* m_derivDlg = nullptr;
     QMdiSubWindow* m_grSub = nullptr;
     QMdiSubWindow* m_objListSub = nullptr;
     QMdiSubWindow* m_ansSub = nullptr;
