@@ -1,32 +1,32 @@
 #pragma once
 // The graph window: the plot surface with its bitmap, the mouse readout, zoom by a dragged rectangle, the
 // point list recorded by clicks, the labels, and the modal loan of the window to tools that pick points.
+#include "core/plot/FocusFrame.h"
+#include "core/plot/GraphPicker.h"
+#include "core/plot/MouseCross.h"
 #include "core/plot/TMasshImage.h"
 #include "core/plot/TPointList.h"
 #include "core/stats/TGList.h"
-#include "gui/plot/QImageCanvas.h"
-#include "gui/plot/TUpdatingCanvas.h"
+#include "gui/plot/TFrameWatch.h"
+#include "gui/plot/TGraphTool.h"
+#include "gui/plot/TPointGrid.h"
 
 #include <QImage>
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class QAction;
-class QActionGroup;
 class QEventLoop;
 class QLabel;
-class QMdiSubWindow;
 class QMenu;
 class QPushButton;
 class QSplitter;
-class QTableWidget;
 class TAns;
 class TDLabelDlg;
 class TFunc;
-class TGraphTool;
 class TGrSurface;
 struct TDocument;
 
@@ -36,14 +36,14 @@ public:
     static constexpr int HelpContext = 12000;
     static constexpr int DefaultWidth = 350;
     static constexpr int DefaultHeight = 420;
-    // HitPoint when a label, not a point, is under the mouse.
-    static constexpr int LabelHit = 7777;
+    // HitPoint() when a label, not a point, is under the mouse.
+    static constexpr int LabelHit = ::LabelHit;
 
-    // MouseMode: what the mouse is doing on the surface.
-    static constexpr int NoCross = 0;        // after a right-button press
-    static constexpr int PolarCross = 1;     // cross with a line to the origin
-    static constexpr int DecCross = 2;       // cross with lines to both axes
-    static constexpr int LeftButtonHeld = 3; // zoom rectangle or dragging
+    // MouseMode(): what the mouse is doing on the surface.
+    static constexpr int NoCross = MouseNoCross;
+    static constexpr int PolarCross = MousePolarCross;
+    static constexpr int DecCross = MouseDecCross;
+    static constexpr int LeftButtonHeld = MouseLeftButtonHeld;
 
     explicit TGr(TDocument& doc, QWidget* parent = nullptr);
     ~TGr() override;
@@ -51,17 +51,20 @@ public:
     // The window's size when the frame first shows it.
     QSize sizeHint() const override { return QSize(DefaultWidth, DefaultHeight); }
 
+    // ---- What the window shows ----
+
+    // The plot surface: everything on the graph draws on I().Canvas(), which shows on the screen at once.
     TMasshImage& I() { return m_image; }
     const TMasshImage& I() const { return m_image; }
     TGrSurface* Surface() const { return m_surface; }
-    QImage Bitmap() const { return m_bitmap; }
+    QImage Bitmap() const;
 
-    // After changing the points from outside, PointsChanged shows them in the grid.
+    // The point list. After changing it from outside, PointsChanged shows it in the grid.
     TPointList& Points() { return m_points; }
     void PointsChanged();
     TGList& Labels() { return m_labels; }
     bool HasLabels() const { return !m_labels.Empty(); }
-    // "Відображати мітки": labels are drawn and picked only while it is on.
+    // "Відображати мітки": labels are drawn and picked only while it is on. On at start.
     bool ShowLabels() const { return m_showLabels; }
     void SetShowLabels(bool show) { m_showLabels = show; }
 
@@ -71,7 +74,8 @@ public:
     // Shades the pending G(x,y) system again in every redraw, with the relation last shaded ('<' or '>').
     void SetShadeHook(std::function<void(char relation)> hook) { m_shadeHook = std::move(hook); }
 
-    // The commands of the menus.
+    // ---- Commands ----
+
     void GrBldClick();
     void ClrClick();
     void OldMasshClick();
@@ -80,52 +84,69 @@ public:
     bool MasshVisible() const;
     // The readout and cross at the cross position, and the keyboard to the surface.
     void CoordFromKeyboard();
+    // The full redraw: coordinate system, objects, pending shading, points, labels.
     void Redraw() { m_image.MasshUpdate(); }
     // A redraw that leaves MouseMode as it was (a tool's click comes before the button's release).
     void RedrawKeepingMouseMode();
 
-    QAction* RecPopup() const { return m_recPopup; }
-    QAction* ShowNPopup() const { return m_showNPopup; }
-    QAction* DelPopup() const { return m_delPopup; }
-    QAction* ClrPopup() const { return m_clrPopup; }
-    QAction* AddPopup() const { return m_addPopup; }
-    QAction* InsPopup() const { return m_insPopup; }
-    QAction* HidePopup() const { return m_hidePopup; }
-    // "Мітки..." and "Параметри вікна "Графік"...": disabled until their dialogs exist.
-    QAction* LabelsPopup() const { return m_labelsPopup; }
-    QAction* MasshPopup() const { return m_masshPopup; }
+    // The point list's popup (also in the main window's menu) and the surface's popup.
+    QAction* RecPopup() const { return m_sg->RecPopup(); }
+    QAction* ShowNPopup() const { return m_sg->ShowNPopup(); }
+    QAction* DelPopup() const { return m_sg->DelPopup(); }
+    QAction* ClrPopup() const { return m_sg->ClrPopup(); }
+    QAction* AddPopup() const { return m_sg->AddPopup(); }
+    QAction* InsPopup() const { return m_sg->InsPopup(); }
+    QAction* HidePopup() const { return m_sg->HidePopup(); }
+    QMenu* SGPopup() const { return m_sg->Popup(); }
     QMenu* GraphPopup() const { return m_graphPopup; }
-    QMenu* SGPopup() const { return m_sgPopup; }
+    // "Параметри вікна "Графік"...": disabled until the options dialog exists.
+    QAction* MasshPopup() const { return m_masshPopup; }
     TDLabelDlg* DLabelDlg() const { return m_labelDlg; }
+    // Shown only while the window is borrowed.
     QPushButton* OKBtn() const { return m_okBtn; }
 
-    // The window as a modal window of its own while the tool takes the mouse; back into its place when the
-    // user presses O&K or closes it. Returns then.
+    // ---- Lending the window to a tool ----
+    //
+    // A tool that needs the user to pick points on the graph borrows the window (see TGraphTool): the window
+    // leaves its frame for a bordered modal window at the same place with an O&K button, the tool's handlers
+    // take the surface's mouse moves and clicks and the erasing of the cross, and the window goes back into
+    // its frame when the user presses O&K or closes it. The handlers build on the window's own below and may
+    // read the state of the mouse (MouseMode, DownPos, RectShown). Dialogs that stay open while the window is
+    // borrowed read the readout with CoordStatusText.
+
+    // Returns when the window is back in its place; a loan asked for while one runs is ignored.
     void Borrow(TGraphTool& tool);
     bool Borrowed() const { return m_tool != nullptr; }
     // "Відстань до точки" and "Значення виразу G(x,y)": borrow the window with their tools.
     void StartDistanceTool();
     void StartValueTool(const TFunc& g, const std::string& formulaText);
 
-    // The window's own handlers, which the tools fall back on. The mouse move returns whether it wrote the
-    // readout (not while the right button is held).
+    // The readout of the mouse position ("X=… Y=…", or "R=… F=… (…°)" in polar mode), the cross, and picking
+    // and dragging points and labels. With the right button held it only picks, and returns false: the
+    // readout stays as it was.
     bool CoordStatusMouseMove(TPoint p, Qt::MouseButtons buttons);
+    // The readout as it stands, with whatever the tool appended to it.
+    std::string CoordStatusText() const;
+    void AppendCoordStatus(const std::string& text);
+    // Records a point at DownPos when "Запис" is on and the press and release were a click.
     void IClick();
+    // Takes the cross away and empties the readout.
     void EraseCross();
-    // Point markers are XOR marks: drawn twice they are gone. Their numbers are not.
+    // The XOR point markers: drawn twice they are gone (their numbers are not). A number is shown only when
+    // withNumber is set and "Показувати номери" is on.
     void DrawPointMark(int x, int y, bool withNumber, int number);
     void DrawPoints(bool withNumbers);
 
-    std::string CoordStatusText() const;
-    void AppendCoordStatus(const std::string& text);
+    // ---- State of the mouse on the surface ----
+
     int MouseMode() const { return m_mouseMode; }
     TPoint CrossPos() const { return m_crossPos; }
-    bool CrossShown() const { return m_crossShown; }
-    bool RectShown() const { return m_rectShown; }
+    bool CrossShown() const { return m_cross.Shown(); }
+    bool RectShown() const { return m_zoomFrame.Shown(); }
     TPoint DownPos() const { return m_downPos; }
     TPoint LastPos() const { return m_lastPos; }
-    int HitPoint() const { return m_hitPoint; }
-    int HitLabel() const { return m_hitLabel; }
+    int HitPoint() const { return m_picker.Hit().Point; }
+    int HitLabel() const { return m_picker.Hit().Label; }
 
     // Set when the user resized the window; the main window's arrangement reads and clears it.
     bool WasResized = false;
@@ -140,50 +161,30 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
-    bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    // The mouse cross as drawn, so that it is erased exactly even when the window changed meanwhile.
-    struct TCrossFigure {
-        TPoint Pos;
-        int Mode = DecCross;
-        TPoint Axes; // (XToScr(0), YToScr(0)) when drawn
-    };
-
     void CreateComponents();
     void CreateMenus();
-    QAction* AddAction(QMenu* menu, const char* name, const QString& caption);
 
     void IMasshUpdate();
-    void DrawCross(const TCrossFigure& figure);
     void MoveCross(TPoint p);
-    void DrawFocusRect(const TPoint& a, const TPoint& b);
-    void SetDragRect(int l, int t, int r, int b);
     void HitTest(TPoint p);
-    void Pick();
     void Unpick(bool erase);
-    QRect LabelRect(int index, TPoint at);
-    void MoveLabel(int index, Real x, Real y);
+    void UpdateCursor();
     void SetMasshAndRedraw(const TMassh& m);
 
-    // The surface's events, and the handlers the current tool may replace.
+    // The surface's events.
     void SurfaceMouseDown(Qt::MouseButton button, QPoint p);
     void SurfaceMouseMove(QPoint p, Qt::MouseButtons buttons);
     void SurfaceMouseUp(Qt::MouseButton button, QPoint p);
     void SurfaceWheel(QPoint p, int notches);
     void SurfaceResized();
-    void RunMouseMove(TPoint p, Qt::MouseButtons buttons);
-    void RunClick();
-    void RunCrossEraser();
+    // The current tool's handlers, or the window's own.
+    TGraphTool& Handlers() { return m_tool ? *m_tool : m_ownHandlers; }
 
-    void DeletePointKey();
-    void SyncGrid();
-    void GridCellEdited(int row, int col);
     bool IsMinimisedNow() const;
-    QMdiSubWindow* MdiFrame() const;
     // Switching to another window of the frame ends recording.
-    void WatchFrame();
     void FormDeactivate();
     void PlaceOKBtn();
     void AnsLines(const std::vector<std::string>& lines);
@@ -197,12 +198,9 @@ private:
 
     TDocument& m_doc;
     TMasshImage m_image;
-    QImage m_bitmap;
-    TQImageCanvas m_bitmapCanvas;
-    TUpdatingCanvas m_canvas;
     TPointList m_points;
     TGList m_labels;
-    bool m_showLabels = false;
+    bool m_showLabels = true; // "Відображати мітки" is on at start
     TAns* m_ans = nullptr;
     std::function<void(char)> m_shadeHook;
 
@@ -214,7 +212,7 @@ private:
     QWidget* m_panelR = nullptr;
     TGrSurface* m_surface = nullptr;
     QSplitter* m_splitter = nullptr;
-    QTableWidget* m_sg = nullptr;
+    TPointGrid* m_sg = nullptr;
     QPushButton* m_okBtn = nullptr;
     TDLabelDlg* m_labelDlg = nullptr;
 
@@ -229,39 +227,24 @@ private:
     QAction* m_delCrossPopup = nullptr;
     QAction* m_insCrossPopup = nullptr;
     QAction* m_addCrossPopup = nullptr;
-    QAction* m_labelsPopup = nullptr;
     QAction* m_masshPopup = nullptr;
-
-    QMenu* m_sgPopup = nullptr;
-    QAction* m_recPopup = nullptr;
-    QAction* m_showNPopup = nullptr;
-    QAction* m_delPopup = nullptr;
-    QAction* m_clrPopup = nullptr;
-    QAction* m_addPopup = nullptr;
-    QAction* m_insPopup = nullptr;
-    QAction* m_hidePopup = nullptr;
-    QActionGroup* m_modeGroup = nullptr;
 
     // State of the mouse on the surface.
     int m_mouseMode = DecCross;
-    bool m_rectShown = false;
     TPoint m_downPos;
     TPoint m_lastPos;
-    QRect m_dragRect;
-    bool m_dragging = false;
-    bool m_crossShown = false;
-    TPoint m_crossPos;
-    TCrossFigure m_cross;
+    TFocusFrame m_zoomFrame; // the zoom rectangle spanned by m_downPos and m_lastPos
+    TGraphPicker m_picker;   // the point or label under the mouse, picked up to be dragged
+    TPoint m_crossPos;       // where keyboard moves start and "Ввести мітку" puts a label
+    TMouseCross m_cross;
     bool m_graphBuilt = false;
-    int m_hitPoint = 0;
-    int m_hitLabel = -1;
     bool m_redrawDropped = false; // a redraw came while minimised: repaint when shown again
 
-    QPointer<QObject>
-        m_watchedFrame; // the frame whose activation ends recording (QObject: it may be mid-destruction)
+    TFrameWatch m_frameWatch; // switching to another window of the frame ends recording
 
     // While borrowed; m_borrowing from the first step of the loan to the last.
     bool m_borrowing = false;
     TGraphTool* m_tool = nullptr;
+    TGraphTool m_ownHandlers; // the defaults are the window's own handlers
     QEventLoop* m_borrowLoop = nullptr;
 };

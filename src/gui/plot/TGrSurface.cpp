@@ -10,7 +10,8 @@ namespace {
 constexpr int EighthsPerNotch = 120;
 } // namespace
 
-TGrSurface::TGrSurface(QWidget* parent) : QWidget(parent) {
+TGrSurface::TGrSurface(QWidget* parent)
+    : QWidget(parent), m_bitmapCanvas(&m_bitmap), m_canvas(m_bitmapCanvas, [this] { update(); }) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::CrossCursor);
@@ -18,6 +19,15 @@ TGrSurface::TGrSurface(QWidget* parent) : QWidget(parent) {
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(1, 1);
+    FitBitmap();
+}
+
+bool TGrSurface::FitBitmap() {
+    const QSize fit = size().expandedTo(QSize(1, 1));
+    if (m_bitmap.size() == fit) return false;
+    m_bitmap = QImage(fit, QImage::Format_RGB32);
+    m_bitmap.fill(Qt::white);
+    return true;
 }
 
 QPoint TGrSurface::PixelAt(const QPointF& position) {
@@ -27,10 +37,7 @@ QPoint TGrSurface::PixelAt(const QPointF& position) {
 
 void TGrSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (m_bitmap && !m_bitmap->isNull())
-        painter.drawImage(QPoint(0, 0), *m_bitmap);
-    else
-        painter.fillRect(rect(), Qt::white);
+    painter.drawImage(QPoint(0, 0), m_bitmap);
 }
 
 void TGrSurface::mousePressEvent(QMouseEvent* e) {
@@ -55,5 +62,5 @@ void TGrSurface::wheelEvent(QWheelEvent* e) {
 
 void TGrSurface::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
-    emit SizeChanged();
+    if (FitBitmap()) emit SizeChanged();
 }

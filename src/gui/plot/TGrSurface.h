@@ -1,6 +1,9 @@
 #pragma once
 // The widget that shows the graph's bitmap one bitmap pixel per logical pixel and reports the mouse in bitmap
 // pixels. Everything it reports goes to the graph window, which decides what it means.
+#include "gui/plot/QImageCanvas.h"
+#include "gui/plot/TUpdatingCanvas.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -9,8 +12,10 @@ class TGrSurface : public QWidget {
 public:
     explicit TGrSurface(QWidget* parent = nullptr);
 
-    // Not owned; painted as it stands at each repaint.
-    void SetBitmap(const QImage* bitmap) { m_bitmap = bitmap; }
+    // The bitmap shown, as large as the widget; a new one after every change of size, white.
+    const QImage& Bitmap() const { return m_bitmap; }
+    // Draws on the bitmap; whatever is drawn shows on the screen without asking for it.
+    TCanvas& Canvas() { return m_canvas; }
 
     // The bitmap pixel under a position in this widget's logical coordinates.
     static QPoint PixelAt(const QPointF& position);
@@ -21,6 +26,7 @@ signals:
     void MouseUp(Qt::MouseButton button, QPoint p);
     // Whole notches of the wheel: positive away from the user.
     void WheelTurned(QPoint p, int notches);
+    // The bitmap was made anew at the widget's new size.
     void SizeChanged();
 
 protected:
@@ -32,6 +38,10 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    const QImage* m_bitmap = nullptr;
+    bool FitBitmap();
+
+    QImage m_bitmap;
+    TQImageCanvas m_bitmapCanvas;
+    TUpdatingCanvas m_canvas;
     int m_wheelRest = 0; // eighths of a degree short of a whole notch (touchpads turn in small steps)
 };

@@ -1,4 +1,7 @@
 #include "core/plot/MasshZoom.h"
+#include "core/plot/MouseGesture.h"
+#include "core/plot/TMasshImage.h"
+#include "support/RecordingCanvas.h" // prints a TMassh
 
 #include <gtest/gtest.h>
 
@@ -6,4 +9,43 @@ TEST(MasshZoom, ShrinkAndGrowAboutTheCentre) {
     EXPECT_EQ(ShrunkMassh(InitialMassh), (TMassh{-2.5L, 2.5L, -2.5L, 2.5L}));
     EXPECT_EQ(GrownMassh(InitialMassh), (TMassh{-10, 10, -10, 10}));
     EXPECT_EQ(ShrunkMassh(TMassh{0, 8, 2, 6}), (TMassh{2, 6, 3, 5}));
+}
+
+TEST(MasshZoom, RectangleCornersInAnyOrderAndTheWheelAboutTheMouse) {
+    TMasshImage image;
+    image.SetSize(400, 400);
+    const TMassh spanned{-4, -2, 1, 4}; // pixels 40..120 across, 40..160 down
+    EXPECT_EQ(SpannedMassh(image, {40, 40}, {120, 160}), spanned);
+    EXPECT_EQ(SpannedMassh(image, {120, 160}, {40, 40}), spanned);
+    EXPECT_EQ(SpannedMassh(image, {40, 160}, {120, 40}), spanned);
+
+    struct Row {
+        int notches;
+        TMassh expected;
+    } rows[] = {
+        {0, {-5, 5, -5, 5}},
+        {1, {-2, 3, -3.5L, 1.5L}}, // half the width and height, (1; -2) where it was
+        {2, {-0.5L, 2, -2.75L, -0.25L}},
+        {-1, {-11, 9, -8, 12}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.notches);
+        EXPECT_EQ(WheelMassh(InitialMassh, 1, -2, r.notches), r.expected);
+    }
+}
+
+TEST(MouseGesture, ClickUnderEightPixelsZoomFromThirtyOne) {
+    struct Row {
+        TPoint up;
+        bool click, zoom;
+    } rows[] = {
+        {{100, 100}, true, false}, {{107, 93}, true, false},   {{108, 100}, false, false},
+        {{100, 92}, false, false}, {{130, 131}, false, false}, {{131, 131}, false, true},
+        {{69, 69}, false, true},   {{131, 200}, false, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.up.x << "," << r.up.y);
+        EXPECT_EQ(IsClick({100, 100}, r.up), r.click);
+        EXPECT_EQ(IsZoomRect({100, 100}, r.up), r.zoom);
+    }
 }

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -317,6 +318,26 @@ TEST_F(TGrTest, LabelEnteredAtTheCrossIsDrawnPickedAndDeleted) {
     Gr().findChild<QAction*>("N1")->trigger();
     ASSERT_EQ(Gr().Labels().Count(), 1);
     EXPECT_EQ(Gr().Labels().Text(0), " ");
+}
+
+TEST_F(TGrTest, LabelsOfAnOpenedDocumentShowWithTheGraph) {
+    EXPECT_TRUE(Gr().ShowLabels()) << "\"Відображати мітки\" is on at start";
+    // Reading a document fills the labels and redraws; nothing else turns them on.
+    Gr().Labels().AddLabel(1, 1, "B", true);
+    Gr().Redraw();
+    const int x = Gr().I().XToScr(1), y = Gr().I().YToScr(1);
+    EXPECT_EQ(Gr().Bitmap().pixel(x - 2, y), Rgb(Gr().I().grAddColor)) << "the label's point circle";
+    Hover({x + 2, y + 2});
+    EXPECT_EQ(Gr().HitPoint(), TGr::LabelHit);
+    EXPECT_EQ(Gr().HitLabel(), 0);
+}
+
+TEST_F(TGrTest, GraphPopupHoldsItsCommandsInOrder) {
+    QStringList names;
+    for (const QAction* a : Gr().GraphPopup()->actions())
+        if (!a->isSeparator()) names << a->objectName();
+    EXPECT_EQ(names.join(' ').toStdString(), "GrBld Clr OldMassh BegMassh MasshView N1 DelLabelPopup "
+                                             "DelCrossPopup InsCrossPopup AddCrossPopup Massh");
 }
 
 TEST_F(TGrTest, BuildingTheGraphDrawsTheObjectsAndClearingRemovesThem) {
