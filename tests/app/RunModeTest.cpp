@@ -1,187 +1,96 @@
-// "vorn1 --run" with the analysis commands: the lines each prints, its refusals, the picture after it and the
-// document it saves.
+// The inequality commands of "vorn1 --run", from the command line to the printed lines and the picture.
 #include "app/RunMode.h"
 #include "core/base/MessageTable.h"
-#include "core/base/NumberText.h"
 
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QFile>
 #include <QImage>
 
+#include <cmath>
 #include <fstream>
-#include <sstream>
 
 namespace {
-
-std::string Temp(const std::string& name) {
-    return ::testing::TempDir() + name;
-}
-
-// A document of one explicit function per formula on [-5, 5] (or the range given), on the fixed window
-// (-5; 5)-(-5; 5): an 800 x 600 picture has 80 pixels a unit across and 60 up, the origin at (400, 300).
-std::string Document(const std::string& name, const std::vector<std::string>& formulas,
-                     const std::string& range = "A=-5\nB=5\n", const std::string& extra = "") {
-    std::ostringstream text;
-    text << "[Vorn1]\nNum=" << formulas.size()
-         << "\nMinArg=-5\nMaxArg=5\nMinFunc=-5\nMaxFunc=5\nCoord=0\nMasshAuto=0\n";
-    for (std::size_t k = 0; k < formulas.size(); ++k)
-        text << "[Obj" << k + 1 << "]\nObjType=Normal\nFunc=" << formulas[k] << "\n"
-             << range << "Color=255\n"
-             << extra;
-    const std::string path = Temp(name);
-    std::ofstream(path, std::ios::binary) << text.str();
+std::string WriteDoc(const std::string& name, const std::string& text) {
+    const std::string path = ::testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary) << text;
     return path;
 }
 
+const char* const Functions = "[Vorn1]\nNum=2\nMinArg=-5\nMaxArg=5\nMinFunc=-5\nMaxFunc=5\nMasshAuto=0\n"
+                              "[Obj1]\nObjType=Normal\nFunc=X*X\nA=-5\nB=5\nColor=255\n"
+                              "[Obj2]\nObjType=Normal\nFunc=X\nA=-5\nB=5\nColor=16711680\n";
+
+const char* const Disk = "[Vorn1]\nNum=1\nMinArg=-2\nMaxArg=2\nMinFunc=-2\nMaxFunc=2\nMasshAuto=0\n"
+                         "[Obj1]\nObjType=TwoArg\nFunc=X*X+Y*Y-1\nA=-5\nB=5\nYA=-5\nYB=5\nColor=255\n";
+
 struct TRunResult {
-    int status;
-    std::string out, err;
+    int Status;
+    std::string Out, Err;
 };
 
 TRunResult RunLine(std::vector<std::string> args) {
-    ResetBuiltInTexts();
     TRunResult r;
-    r.status = RunCommandMode(args, r.out, r.err);
-    SetDigits(4);
+    r.Status = RunCommandMode(args, r.Out, r.Err);
     return r;
 }
-
-const char* const Separator = "____________________________________\n";
-
-QColor Colour(const QImage& image, int x, int y) {
-    return image.pixelColor(x, y);
-}
-
-const QColor Silver(0xC0, 0xC0, 0xC0), Gray(0x80, 0x80, 0x80), White(Qt::white);
-
 } // namespace
 
-TEST(RunMode, EachCommandPrintsWhatItsDialogCopiesToTheAnswers) {
-    const std::string sine = Document("run-sine.vr1", {"SIN(X)"});
-    const std::string falling = Document("run-falling.vr1", {"-X"}, "A=0\nB=1\n");
-    const std::string square = Document("run-square.vr1", {"X*X"});
-    const struct {
+TEST(RunMode, InequalityCommandsPrintTheirAnswers) {
+    ResetBuiltInTexts();
+    const std::string doc = WriteDoc("run-functions.vr1", Functions);
+    const std::string separator(36, '_');
+    struct Row {
         std::vector<std::string> args;
+        int status;
         std::string out;
-    } rows[] = {
-        {{"integral", "A=0", "B=PI", sine},
-         std::string(
-             "Інтегрування\nЗначення інтеграла:          \nY(X)=SIN(X)\nA=0,\nB=3.14159265358979,\nI=2\n") +
-             Separator},
-        {{"volume-oy", falling},
-         std::string("Інтегрування\nОб'єм та площа поверхні тіла обертання, вісь Oy:\nY(X)=-X\nA=0,\nB=1,\n"
-                     "V=-1.047\nS=4.446\n") +
-             Separator},
-        {{"volume-ox", "A=0", "B=PI", "--digits", "6", sine},
-         std::string("Інтегрування\nОб'єм та площа поверхні тіла обертання, вісь Ox:\nY(X)=SIN(X)\nA=0,\n"
-                     "B=3.14159265358979,\nV=4.9348\nS=14.4236\n") +
-             Separator},
-        {{"arc-length", "A=0", "B=1", falling},
-         std::string("Інтегрування\nДовжина дуги кривої:\nY(X)=-X\nA=0,\nB=1,\nL=1.414\n") + Separator},
-        {{"interval-means", "A=0", "B=PI", sine},
-         std::string(
-             "Інтегрування\nЗначення інтеграла:          \nY(X)=SIN(X)\nA=0,\nB=3.14159265358979,\nI=2\n"
-             "I*=2\n") +
-             Separator},
-        {{"darboux", "A=0", "B=2", "N=2", square},
-         std::string("Інтегрування\nЗначення інтеграла:          \nY(X)=X*X\nA=0,\nB=2,\nI=2.667\nMinI=1\n"
-                     "MaxI=5\n") +
-             Separator},
-        {{"derivative", "tangent=0", square},
-         std::string("Y(X)=X*X\nX=1\ndX=0.1\ndY=0.21\ndY/dX=2.1\n") + Separator},
-        {{"derivative", "X=2", "secant=0", square}, std::string("Y(X)=X*X\nY'(2)=4\n") + Separator},
+        std::string err; // a part of it
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.args[0]);
+    const Row rows[] = {
+        {{"inequality", "C=4", doc},
+         0,
+         "X*X<4\nВідрізки:\n-2   2\n" + separator + "\nX<4\nВідрізки:\n-5   4\n" + separator + "\n",
+         ""},
+        {{"inequality-system", "rel=<", "C=2-1", doc},
+         0,
+         "Розв'язування системи нерівностей\nX*X<1\nX<1\nВідрізки:\n-1   1\n" + separator + "\n",
+         ""},
+        {{"inequality", "C=SIN X", doc}, 1, "", "Помилка у виразі!"},
+        {{"inequality-system", "rel=<=", doc}, 1, "", "rel= takes < or >"},
+        {{"shade", doc}, 1, "", "gives nothing"}, // no implicit curve to shade
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.args[0] + " " + row.args[1]);
         const TRunResult r = RunLine(row.args);
-        EXPECT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out, row.out);
-        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.Status, row.status) << r.Err;
+        EXPECT_EQ(r.Out, row.out);
+        EXPECT_NE(r.Err.find(row.err), std::string::npos) << r.Err;
     }
 }
 
-TEST(RunMode, RefusalsAndEmptyResultsFailWithTheirMessage) {
-    const std::string square = Document("run-refuse.vr1", {"X*X"});
-    const std::string root = Document("run-root.vr1", {"SQRT(X)"});
-    const std::string curve = Temp("run-curve.vr1");
-    std::ofstream(curve) << "[Vorn1]\nNum=1\n[Obj1]\nObjType=Param\nFunc=T\nFuncX=T*T\nA=0\nB=1\nColor=255\n";
-    const struct {
-        std::vector<std::string> args;
-        std::string err;
-    } rows[] = {
-        {{"integral", "A=(", square}, "Помилка у виразі!\n"},
-        {{"darboux", "N=0", square}, "Помилка в записі числа!\n"},
-        {{"interval-means", "N=-3", square}, "Помилка в записі числа!\n"},
-        {{"derivative", "DX=-2", "tangent=0", root}, "Функція в точці X+dX не існує!\n"},
-        {{"derivative", "X=-1", root}, "Функція в цій точці не існує!\n"},
-        {{"integral", "A=1", "B=1", square}, "vorn1: integral gives nothing for the selected objects\n"},
-        {{"integral", curve}, "vorn1: integral gives nothing for the selected objects\n"},
-        {{"derivative", curve}, "vorn1: derivative gives nothing for the selected objects\n"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.args[1]);
-        const TRunResult r = RunLine(row.args);
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, row.err);
-    }
-    // The arc length measures the curve all the same.
-    const TRunResult r = RunLine({"arc-length", curve});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("\nL=1.479\n"), std::string::npos) << r.out;
-}
+TEST(RunMode, ShadeExportsTheHatchOfTheDisk) {
+    const std::string doc = WriteDoc("run-disk.vr1", Disk);
+    const std::string png = ::testing::TempDir() + "run-disk.png";
+    QFile::remove(QString::fromStdString(png));
+    const TRunResult r = RunLine({"shade", "rel=<", "--export", png, "--size", "400x400", doc});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, "");
 
-TEST(RunMode, ThePictureShowsTheConstructionWhereItBelongs) {
-    const std::string one = Document("run-one.vr1", {"1"});
-    const std::string line = Document("run-line.vr1", {"X"});
-    const std::string square = Document("run-sq.vr1", {"X*X"});
-    const std::string png = Temp("run-picture.png");
-    struct Pixel {
-        int x, y;
-        QColor colour;
-    };
-    const struct {
-        std::vector<std::string> args;
-        std::vector<Pixel> pixels;
-        const char* why;
-    } rows[] = {
-        {{"integral", "A=0", "B=2", one},
-         {{402, 270, Silver}, {406, 270, Silver}, {404, 270, White}, {398, 270, White}, {562, 270, White}},
-         "hatching every 4th column from x = 0 to 2, between y = 1 (row 240) and the axis (row 300)"},
-        {{"darboux", "A=0", "B=2", "N=2", line},
-         {{440, 240, Silver}, {520, 180, Silver}, {480, 184, Silver}, {480, 188, White}, {440, 200, White}},
-         "the upper levels 1 and 2 over [0, 1] and [1, 2], dashed between them at x = 1"},
-        {{"interval-means", "A=0", "B=2", line},
-         {{420, 240, Silver}, {560, 248, Silver}, {560, 252, White}},
-         "the mean 1 over [0, 2], dashed down to the axis at its ends"},
-        {{"derivative", "DX=1", "tangent=0", square},
-         {{440, 330, Gray}, {480, 270, Silver}, {450, 240, Silver}, {560, 270, Gray}},
-         "the secant through (1, 1) and (2, 4) in the second colour, each point's lines to the axes"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.why);
-        std::vector<std::string> args = row.args;
-        args.insert(args.end() - 1, {"--export", png});
-        const TRunResult r = RunLine(args);
-        ASSERT_EQ(r.status, 0) << r.err;
-        const QImage image(QString::fromStdString(png));
-        ASSERT_EQ(image.size(), QSize(800, 600));
-        for (const Pixel& p : row.pixels)
-            EXPECT_EQ(Colour(image, p.x, p.y), p.colour) << p.x << ", " << p.y;
-    }
-}
-
-TEST(RunMode, SaveWritesTheDocumentWithItsOwnCheckMarks) {
-    const std::string doc = Document("run-save.vr1", {"X*X", "X"}, "A=-5\nB=5\n", "Checked=0\n");
-    const std::string saved = Temp("run-saved.vr1");
-    std::remove(saved.c_str());
-    const TRunResult r = RunLine({"derivative", "object=2", "--save", saved, doc});
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.substr(0, 9), "Y(X)=X\nX=");
-    std::ifstream in(saved);
-    std::stringstream text;
-    text << in.rdbuf();
-    // The derivative checks its entry only while it runs.
-    EXPECT_EQ(text.str().find("Checked=1"), std::string::npos) << text.str();
-    EXPECT_NE(text.str().find("Checked=0"), std::string::npos);
+    const QImage picture(QString::fromStdString(png));
+    ASSERT_EQ(picture.size(), QSize(400, 400));
+    const QColor hatch(192, 192, 192); // the construction colour of the graph window
+    int inside = 0, missing = 0;
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 400; ++x) {
+            const double r = std::hypot((x - 200) / 100.0, (200 - y) / 100.0);
+            const bool painted = picture.pixelColor(x, y) == hatch;
+            if (r > 1.02) EXPECT_FALSE(painted) << x << ", " << y;
+            if (r < 0.95 && (x + y) % 5 == 0 && x != 200 && y != 200) {
+                ++inside;
+                missing += painted ? 0 : 1;
+            }
+        }
+    EXPECT_GT(inside, 5000);
+    EXPECT_LT(missing, inside / 100) << "grid dots may cover a few";
 }

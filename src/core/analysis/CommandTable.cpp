@@ -1,6 +1,7 @@
 // The commands of "vorn1 --run": a new command is one row here.
 #include "core/analysis/CommandRegistry.h"
 #include "core/analysis/DerivativeTool.h"
+#include "core/analysis/InequalityCommands.h"
 #include "core/analysis/IntegralTool.h"
 
 namespace {
@@ -35,6 +36,17 @@ const std::vector<TCommandInfo>& RunCommands() {
          {A, B, N},
          RunIntegralMode<M::IntervalMeans>},
         {"darboux", "Суми Дарбу...", TSelectionRule::Checked, {A, B, N}, RunIntegralMode<M::Darboux>},
+        {"inequality",
+         "Нерівність y(x)<(>)c...",
+         TSelectionRule::Checked,
+         {{"rel", "<"}, {"C", "0"}},
+         RunInequalityCommand},
+        {"inequality-system",
+         "С-ма нерівностей y(x)<(>)c...",
+         TSelectionRule::Checked,
+         {{"rel", "<"}, {"C", "0"}},
+         RunInequalitySystemCommand},
+        {"shade", "С-ма нерівностей G(x,y)<0 / >0", TSelectionRule::Checked, {{"rel", "<"}}, RunShadeCommand},
         {"derivative",
          "Похідна...",
          TSelectionRule::Current,

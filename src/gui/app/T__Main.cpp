@@ -1,9 +1,11 @@
 #include "gui/app/T__Main.h"
 
+#include "core/analysis/Shading.h"
 #include "core/base/MessageTable.h"
 #include "core/document/DocumentFile.h"
 #include "core/formula/ParamTable.h"
 #include "core/plot/MasshZoom.h"
+#include "gui/analysis/TInequalityTools.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TAboutDlg.h"
 #include "gui/app/TAns.h"
@@ -117,6 +119,7 @@ void T__Main::createWindows() {
     m_objListSub = addChild(m_objList, l.ObjList);
     m_calc = new TCalcForm(this);
     m_about = new TAboutDlg(this);
+    m_inequalities = std::make_unique<TInequalityTools>(m_doc, *m_gr, *m_ans, this);
     createAnalysisTools();
 }
 
@@ -257,6 +260,10 @@ void T__Main::createActions() {
     m_nerMenuItem = Action("NerMenuItem");
     m_sysNerMenuItem = Action("SysNerMenuItem");
     m_derivMenuItem = Action("DerivMenuItem");
+    call(m_nerMenuItem, [this] { m_inequalities->SolveInequality(); });
+    call(m_sysNerMenuItem, [this] { m_inequalities->SolveInequalitySystem(); });
+    call(Action("SysNerGMenuItem1"), [this] { m_inequalities->ShadeGxySystem(ShadeLess); });
+    call(Action("SysNerGMenuItem2"), [this] { m_inequalities->ShadeGxySystem(ShadeGreater); });
     connectAnalysisCommands();
     call(newAction("RPointMenuItem", "Відстань до точки"), [gr] { gr->StartDistanceTool(); });
     m_gxyItem = call(newAction("GxyItem", "Значення виразу G(x,y) "), [this, gr] {

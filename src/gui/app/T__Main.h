@@ -25,6 +25,7 @@ class TAboutDlg;
 class TRngInputP;
 class TDerivDlg;
 enum class TIntegralMode : int;
+class TInequalityTools;
 
 class T__Main : public QMainWindow {
     Q_OBJECT
@@ -128,6 +129,7 @@ private:
     TAboutDlg* m_about = nullptr;
     TRngInputP* m_rngInputP = nullptr;
     TDerivDlg* m_derivDlg = nullptr;
+    std::unique_ptr<TInequalityTools> m_inequalities;
     QMdiSubWindow* m_grSub = nullptr;
     QMdiSubWindow* m_objListSub = nullptr;
     QMdiSubWindow* m_ansSub = nullptr;
