@@ -1,9 +1,8 @@
 #include "core/analysis/DerivativeTool.h"
 #include "core/base/MessageTable.h"
 #include "core/base/NumberText.h"
-#include "core/document/TDocument.h"
+#include "core/document/TObjectList.h"
 #include "core/formula/ParamTable.h"
-#include "core/stats/TGList.h"
 #include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -165,34 +164,4 @@ TEST_F(DerivativeTool, ParametersNoFormulaUsesStartAgain) {
     EXPECT_EQ(ParamTable()[2].Value, 4); // the point's
     EXPECT_EQ(ParamTable()[3].Value, 1); // nobody's
     EXPECT_TRUE(ParamTable()[2].Used);
-}
-
-TEST(DerivativeCommand, ChecksTheCurrentEntryOnlyWhileItRuns) {
-    ResetBuiltInTexts();
-    TDocument doc;
-    doc.Objects.Append(std::make_unique<TFn>("X*X", "-5", "5", clRed), false);
-    doc.Objects.SetCurrent(0);
-    TMasshImage image;
-    image.SetSize(100, 100);
-    TGList labels;
-    TCommandContext context{doc, image, labels};
-    FillSelection(doc.Objects, doc.Selection, false);
-    TCommandInputs inputs;
-    EXPECT_TRUE(DerivativeCommand(context, inputs).Lines.empty()); // not drawn: the menu item is off
-
-    doc.Objects.Object(0).Drawn = true;
-    TCommandOutcome out = DerivativeCommand(context, inputs);
-    EXPECT_EQ(out.Lines, (Lines{"Y(X)=X*X", "X=1", "dX=0.1", "dY=0.21", "dY/dX=2.1", "Y'(1)=2",
-                                "____________________________________"}));
-    EXPECT_FALSE(doc.Objects[0].Checked);
-
-    inputs.Set("X", "-1");
-    inputs.Set("tangent", "0");
-    inputs.Set("DX", "-4");
-    EXPECT_EQ(DerivativeCommand(context, inputs).Lines[4], "dY/dX=-6");
-    inputs.Set("secant", "yes");
-    EXPECT_EQ(DerivativeCommand(context, inputs).Refusal, "secant= takes 0 or 1");
-    inputs.Set("secant", "1");
-    inputs.Set("X", "(");
-    EXPECT_EQ(DerivativeCommand(context, inputs).Refusal, "Помилка у числі (виразі)!");
 }
