@@ -3,6 +3,7 @@
 #include "core/analysis/DerivativeTool.h"
 #include "core/analysis/InequalityCommands.h"
 #include "core/analysis/IntegralTool.h"
+#include "core/stats/StatRunCommands.h"
 
 namespace {
 // The integral tools' command for one mode, as a plain function the table can point at.
@@ -47,6 +48,17 @@ const std::vector<TCommandInfo>& RunCommands() {
          {{"rel", "<"}, {"C", "0"}},
          RunInequalitySystemCommand},
         {"shade", "С-ма нерівностей G(x,y)<0 / >0", TSelectionRule::Checked, {{"rel", "<"}}, RunShadeCommand},
+        {"frequency-table", "Частотна таблиця", TSelectionRule::Current, {}, FrequencyTableCommand},
+        {"normal-density",
+         "Щільність нормального розподілу за вибіркою",
+         TSelectionRule::Current,
+         {},
+         NormalDensityCommand},
+        {"pearson",
+         "Критерій Пірсона...",
+         TSelectionRule::Checked,
+         {{"level", "0.95"}, {"df", "k - 1"}, {"theory", "2"}},
+         PearsonCommand},
         {"derivative",
          "Похідна...",
          TSelectionRule::Current,

@@ -17,6 +17,7 @@
 #include "gui/document/TParamPanel.h"
 #include "gui/plot/TGr.h"
 #include "gui/plot/TGrSurface.h"
+#include "gui/stats/TStatTools.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -257,6 +258,10 @@ void T__Main::createActions() {
     m_numSSItem = Action("NumSSItem");
     m_pirsSItem = Action("PirsSItem");
     m_normItem = Action("NormItem");
+    m_stats = new TStatTools(m_doc, gr->I(), m_objList, m_ans, this);
+    call(m_numSSItem, [this] { m_stats->FrequencyTableCommand(); });
+    call(m_pirsSItem, [this] { m_stats->PearsonCommand(); });
+    call(m_normItem, [this] { m_stats->NormalDensityCommand(); });
     m_nerMenuItem = Action("NerMenuItem");
     m_sysNerMenuItem = Action("SysNerMenuItem");
     m_derivMenuItem = Action("DerivMenuItem");

@@ -21,6 +21,7 @@ class TGr;
 class TObjList;
 class TAns;
 class TCalcForm;
+class TStatTools;
 class TAboutDlg;
 class TRngInputP;
 class TDerivDlg;
@@ -41,6 +42,7 @@ public:
     TCalcForm* CalcForm() const { return m_calc; }
     TRngInputP* RngInputP() const { return m_rngInputP; }
     TDerivDlg* DerivDlg() const { return m_derivDlg; }
+    TStatTools* StatTools() const { return m_stats; }
     QMdiSubWindow* GrWindow() const { return m_grSub; }
     QMdiSubWindow* ObjListWindow() const { return m_objListSub; }
     QMdiSubWindow* AnsWindow() const { return m_ansSub; }
@@ -126,6 +128,7 @@ private:
     TObjList* m_objList = nullptr;
     TAns* m_ans = nullptr;
     TCalcForm* m_calc = nullptr;
+    TStatTools* m_stats = nullptr;
     TAboutDlg* m_about = nullptr;
     TRngInputP* m_rngInputP = nullptr;
     TDerivDlg* m_derivDlg = nullptr;
