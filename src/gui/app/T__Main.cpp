@@ -121,6 +121,7 @@ void T__Main::createWindows() {
     m_calc = new TCalcForm(this);
     m_about = new TAboutDlg(this);
     m_inequalities = std::make_unique<TInequalityTools>(m_doc, *m_gr, *m_ans, this);
+    createAnalysisTools();
 }
 
 QMdiSubWindow* T__Main::addChild(QWidget* w, const TWinRect& r) {
@@ -268,6 +269,7 @@ void T__Main::createActions() {
     call(m_sysNerMenuItem, [this] { m_inequalities->SolveInequalitySystem(); });
     call(Action("SysNerGMenuItem1"), [this] { m_inequalities->ShadeGxySystem(ShadeLess); });
     call(Action("SysNerGMenuItem2"), [this] { m_inequalities->ShadeGxySystem(ShadeGreater); });
+    connectAnalysisCommands();
     call(newAction("RPointMenuItem", "Відстань до точки"), [gr] { gr->StartDistanceTool(); });
     m_gxyItem = call(newAction("GxyItem", "Значення виразу G(x,y) "), [this, gr] {
         if (TFn* f = m_doc.Objects.CurrentObject()) gr->StartValueTool(*f, f->FormulaText());
