@@ -31,6 +31,9 @@ class TGraphOps;
 class TLabelsDlg;
 class TNVOpsDlg;
 enum class TGraphOpsPage;
+class TRngInputP;
+class TDerivDlg;
+enum class TIntegralMode : int;
 class TInequalityTools;
 
 class T__Main : public QMainWindow {
@@ -45,6 +48,8 @@ public:
     TObjList* ObjList() const { return m_objList; }
     TAns* Ans() const { return m_ans; }
     TCalcForm* CalcForm() const { return m_calc; }
+    TRngInputP* RngInputP() const { return m_rngInputP; }
+    TDerivDlg* DerivDlg() const { return m_derivDlg; }
     TStatTools* StatTools() const { return m_stats; }
     QMdiSubWindow* GrWindow() const { return m_grSub; }
     QMdiSubWindow* ObjListWindow() const { return m_objListSub; }
@@ -88,6 +93,10 @@ public:
     void ShowObjectList();
     void ShowAnswers();
     void ShowCalculator();
+    // The analysis commands (T__MainAnalysis.cpp): the six items of "Інтеграли" on the checked entries, and
+    // "Похідна..." on the current one, which stays checked while its dialog is open.
+    void IntegralCommand(TIntegralMode mode);
+    void DerivativeCommand();
 
     // ---- Settings and interface languages ----
 
@@ -124,6 +133,8 @@ protected:
 
 private:
     void createWindows();
+    void createAnalysisTools();
+    void connectAnalysisCommands();
     void updateCaption();
     // "Дані не збережено! Зберегти?" when the document has unsaved changes or the graph has labels; false
     // when the user cancels (or the save he asked for failed).
@@ -162,6 +173,8 @@ private:
     std::vector<TLanguage> m_languages;
     bool m_keepsSettings = false;    // Start ran with a settings folder: the settings are written on closing
     TProgramSettings m_readSettings; // what was read: the places of windows minimised when closing
+    TRngInputP* m_rngInputP = nullptr;
+    TDerivDlg* m_derivDlg = nullptr;
     std::unique_ptr<TInequalityTools> m_inequalities;
     QMdiSubWindow* m_grSub = nullptr;
     QMdiSubWindow* m_objListSub = nullptr;
