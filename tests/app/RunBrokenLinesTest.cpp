@@ -1,6 +1,8 @@
 #include "app/RunMode.h"
 #include "core/base/MessageTable.h"
 
+#include "support/TempPath.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -15,7 +17,7 @@ const char* const TwoLines = "[Vorn1]\nNum=2\nMasshAuto=1\n"
                              "Checked=0\n";
 
 std::string WriteDoc(const std::string& name, const std::string& text) {
-    const std::string path = ::testing::TempDir() + name;
+    const std::string path = TestTempPath(name);
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -65,7 +67,7 @@ TEST(RunBrokenLines, CommandsPrintTheirAnswersOrTheirRefusal) {
 
 TEST(RunBrokenLines, TransformSavesTheDocumentWithTheNewLine) {
     const std::string doc = WriteDoc("run_transform.vr1", TwoLines);
-    const std::string saved = ::testing::TempDir() + "run_transformed.vr1";
+    const std::string saved = TestTempPath("run_transformed.vr1");
     std::string out, err;
     ASSERT_EQ(
         RunCommandMode({"transform", "kind=rotate", "angle=90", "unit=deg", "--save", saved, doc}, out, err),

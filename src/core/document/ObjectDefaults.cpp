@@ -7,6 +7,7 @@
 #include "core/objects/TFm.h"
 #include "core/objects/TFn.h"
 #include "core/objects/TFp.h"
+#include "core/objects/TFs.h"
 
 namespace {
 // Formula texts and ranges of a new object; a kind whose class exists makes its object from these.
@@ -40,10 +41,9 @@ std::unique_ptr<TFn> CreateDefaultObject(ObjKind kind, TColor color) {
     case ObjKind::Polar: return std::make_unique<TFf>(d.Formula, d.A, d.B, color);
     case ObjKind::Implicit: return std::make_unique<TFg>(d.Formula, d.A, d.B, d.Ay, d.By, color);
     case ObjKind::Circle: return std::make_unique<TFc>(d.Formula, d.A, d.B, d.Ay, d.By, color);
+    case ObjKind::Sample: return std::make_unique<TFs>(color);
     case ObjKind::Table: return std::make_unique<TFm>(color);
     case ObjKind::BrokenLine: return std::make_unique<TFl>(color);
-    // Samples join here as their class is written.
-    case ObjKind::Sample: break;
     }
     return nullptr;
 }

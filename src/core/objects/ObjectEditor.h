@@ -12,6 +12,8 @@
 
 #include <string>
 
+struct TSampleEntry;
+
 // The object-related controls of the shared entry dialog "Введення виразу залежності".
 struct TFuInputData {
     std::string ArgName = "X"; // caption of the argument button
@@ -55,6 +57,9 @@ public:
     // The point table dialog filled from data (its Use choosing the controls shown); true on OK, with data
     // holding the confirmed rows (checked with CheckTableData, trailing empty rows removed) and settings.
     virtual bool RunTableDlg(TTableData& data) { return false; }
+    // The sample's data dialog and its interval dialog, filled from entry; true when the user confirmed,
+    // with entry holding the confirmed settings and data.
+    virtual bool RunSample(TSampleEntry& entry) { return false; }
 };
 
 // Not owned; nullptr removes it.

@@ -9,6 +9,7 @@
 #include "core/objects/TFm.h"
 #include "core/objects/TFn.h"
 #include "core/objects/TFp.h"
+#include "core/objects/TFs.h"
 
 #include <map>
 
@@ -29,6 +30,13 @@ std::map<std::string, TObjectReader>& Readers() {
         {ObjTypeName(ObjKind::Table), ReaderOf<TFm>()},
         {ObjTypeName(ObjKind::BrokenLine), ReaderOf<TFl>()},
         {ObjTypeName(ObjKind::Circle), ReaderOf<TFc>()},
+        // A sample whose variants cannot be read is not made up from the rest.
+        {ObjTypeName(ObjKind::Sample),
+         [](const IniFile& ini, const std::string& section) -> std::unique_ptr<TFn> {
+             auto sample = std::make_unique<TFs>(ini, section);
+             if (!sample->Readable()) return nullptr;
+             return sample;
+         }},
     };
     return readers;
 }

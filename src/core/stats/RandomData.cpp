@@ -27,15 +27,6 @@ TRandomSource& ProgramRandom() {
     return random;
 }
 
-std::vector<Real> UniformValues(int n, Real a, Real b, bool integer, TRandomSource& random) {
-    std::vector<Real> values;
-    for (int i = 0; i < n; ++i) {
-        const Real v = a + random.Uniform() * (b - a);
-        values.push_back(integer ? std::trunc(v) : v);
-    }
-    return values;
-}
-
 std::vector<std::pair<Real, Real>> BrownianTrack(int n, Real v, Real rm, bool integer,
                                                  TRandomSource& random) {
     std::vector<std::pair<Real, Real>> track;

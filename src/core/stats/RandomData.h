@@ -1,6 +1,6 @@
 #pragma once
-// Random data for the table dialogs: a uniform sample on [A, B] and a Brownian-motion track, from one
-// generator of the program seeded from the clock.
+// Random data for the table dialogs: the program's one generator, seeded from the clock, and the
+// Brownian-motion track of the point table.
 #include "core/base/Real.h"
 #include "core/document/EntryChecks.h"
 
@@ -22,9 +22,6 @@ private:
 
 // The program's generator, seeded once from the clock.
 TRandomSource& ProgramRandom();
-
-// n values A + U (B - A), each truncated toward zero when integer is set.
-std::vector<Real> UniformValues(int n, Real a, Real b, bool integer, TRandomSource& random);
 
 // n positions of a walk from (0, 0): each step has the length v U1 / sqrt(rm) and the direction 2 pi U2;
 // with integer set both running coordinates are truncated toward zero after every step.

@@ -1,14 +1,17 @@
 #include "gui/app/T__Main.h"
 
+#include "core/analysis/Shading.h"
 #include "core/base/MessageTable.h"
 #include "core/document/DocumentFile.h"
 #include "core/formula/ParamTable.h"
 #include "core/plot/MasshZoom.h"
 #include "gui/analysis/BrokenLineActions.h"
+#include "gui/analysis/TInequalityTools.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TAboutDlg.h"
 #include "gui/app/TAns.h"
 #include "gui/app/TCalcForm.h"
+#include "gui/app/TNVOpsDlg.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/document/TFuInput.h"
 #include "gui/document/TFuInputEditor.h"
@@ -16,6 +19,9 @@
 #include "gui/document/TParamPanel.h"
 #include "gui/plot/TGr.h"
 #include "gui/plot/TGrSurface.h"
+#include "gui/plot/TGraphOps.h"
+#include "gui/plot/TLabelsDlg.h"
+#include "gui/stats/TStatTools.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -119,6 +125,15 @@ void T__Main::createWindows() {
     m_calc = new TCalcForm(this);
     m_about = new TAboutDlg(this);
     m_brokenLines = new TBrokenLineActions(m_doc, m_gr, m_ans, m_objList, this);
+    m_opsDlg = new TNVOpsDlg(this);
+    m_graphOps = new TGraphOps(this);
+    m_labelsDlg = new TLabelsDlg(m_gr, this);
+    m_gr->SetGraphOps(m_graphOps);
+    m_gr->I().OnMasshDialog = [this](TMasshImage& image) {
+        if (m_graphOps->Run(image)) emit m_gr->MasshChanged();
+    };
+    m_inequalities = std::make_unique<TInequalityTools>(m_doc, *m_gr, *m_ans, this);
+    createAnalysisTools();
 }
 
 QMdiSubWindow* T__Main::addChild(QWidget* w, const TWinRect& r) {
@@ -195,7 +210,7 @@ void T__Main::createActions() {
     m_paste1->setShortcut(QKeySequence::Paste);
     newAction("PremierWins", "Початкові розміри та положення вікон", &T__Main::InitialWindowLayout);
     newAction("AutoWinItem", "Авторозміри вікон", &T__Main::ToggleAutoArrange)->setCheckable(true);
-    newAction("G1OpsItem", "Налагодження параметрів програми...");
+    newAction("G1OpsItem", "Налагодження параметрів програми...", &T__Main::OptionsCommand);
 
     // Graph.
     m_buildGrItem = call(newAction("BuildGrItem", "Побудувати"), [gr] { gr->GrBldClick(); });
@@ -210,13 +225,17 @@ void T__Main::createActions() {
     call(newAction("N17", "Показувати масштаб"), [gr] { gr->MasshViewClick(); })->setCheckable(true);
     m_scaleGroup = new QActionGroup(this);
     call(newAction("AutoMItem", "Автоматичний масштаб"), [this] { SetAutoScale(true); });
-    call(newAction("UserMItem", "Масштаб користувача"), [this] { SetAutoScale(false); });
+    call(newAction("UserMItem", "Масштаб користувача"), [this] {
+        SetAutoScale(false);
+        GraphOptionsCommand(TGraphOpsPage::Massh);
+    });
     for (const char* n : {"AutoMItem", "UserMItem"}) {
         Action(n)->setCheckable(true);
         m_scaleGroup->addAction(Action(n));
     }
-    newAction("N23", "Мітки...");
-    newAction("OptionGrItem", "Параметри вікна \"Графік\"...");
+    newAction("N23", "Мітки...", &T__Main::LabelsCommand);
+    call(newAction("OptionGrItem", "Параметри вікна \"Графік\"..."),
+         [this] { GraphOptionsCommand(TGraphOpsPage::Axe); });
 
     // Operations: the analysis tools attach here as they are built.
     for (const auto& [name, caption] : std::initializer_list<std::pair<const char*, const char*>>{
@@ -261,9 +280,18 @@ void T__Main::createActions() {
     m_numSSItem = Action("NumSSItem");
     m_pirsSItem = Action("PirsSItem");
     m_normItem = Action("NormItem");
+    m_stats = new TStatTools(m_doc, gr->I(), m_objList, m_ans, this);
+    call(m_numSSItem, [this] { m_stats->FrequencyTableCommand(); });
+    call(m_pirsSItem, [this] { m_stats->PearsonCommand(); });
+    call(m_normItem, [this] { m_stats->NormalDensityCommand(); });
     m_nerMenuItem = Action("NerMenuItem");
     m_sysNerMenuItem = Action("SysNerMenuItem");
     m_derivMenuItem = Action("DerivMenuItem");
+    call(m_nerMenuItem, [this] { m_inequalities->SolveInequality(); });
+    call(m_sysNerMenuItem, [this] { m_inequalities->SolveInequalitySystem(); });
+    call(Action("SysNerGMenuItem1"), [this] { m_inequalities->ShadeGxySystem(ShadeLess); });
+    call(Action("SysNerGMenuItem2"), [this] { m_inequalities->ShadeGxySystem(ShadeGreater); });
+    connectAnalysisCommands();
     call(newAction("RPointMenuItem", "Відстань до точки"), [gr] { gr->StartDistanceTool(); });
     m_gxyItem = call(newAction("GxyItem", "Значення виразу G(x,y) "), [this, gr] {
         if (TFn* f = m_doc.Objects.CurrentObject()) gr->StartValueTool(*f, f->FormulaText());
@@ -290,7 +318,10 @@ void T__Main::createActions() {
     call(tool("TBDec", "Декартові координати", ToolGlyph::Cartesian), [this] { SetCartesian(false); });
     call(tool("TBPolar", "Полярні координати", ToolGlyph::Polar), [this] { SetCartesian(true); });
     call(tool("TBMAuto", "Автоматичний масштаб", ToolGlyph::AutoScale), [this] { SetAutoScale(true); });
-    call(tool("TBMUser", "Масштаб користувача", ToolGlyph::UserScale), [this] { SetAutoScale(false); });
+    call(tool("TBMUser", "Масштаб користувача", ToolGlyph::UserScale), [this] {
+        SetAutoScale(false);
+        GraphOptionsCommand(TGraphOpsPage::Massh);
+    });
     auto* userScaleGroup = new QActionGroup(this);
     for (const char* n : {"TBDec", "TBPolar"}) {
         Action(n)->setCheckable(true);
@@ -681,6 +712,7 @@ void T__Main::closeEvent(QCloseEvent* e) {
     }
     m_calc->hide();
     e->accept();
+    WriteSettings();
 }
 
 bool T__Main::confirmDiscard() {

@@ -1,9 +1,14 @@
 #include "gui/document/TFuInputEditor.h"
 
+#include "core/stats/RandomData.h"
+#include "gui/app/MessageDlg.h"
 #include "gui/document/TFuInput.h"
 #include "gui/document/TNewCircle.h"
 #include "gui/plot/TGr.h"
+#include "gui/stats/SampleEditor.h"
+#include "gui/stats/TRandomDlg.h"
 #include "gui/stats/TSGDlg.h"
+#include "gui/stats/TSGSDlg.h"
 
 #include <memory>
 
@@ -44,6 +49,10 @@ bool TFuInputEditor::RunTableDlg(TTableData& data) {
     return m_table && m_table->Run(data);
 }
 
+bool TFuInputEditor::RunSample(TSampleEntry& entry) {
+    return RunInstalledSampleEntry(entry);
+}
+
 TFuInput* InstallObjectEditor(QWidget* parent) {
     SetObjectEditor(nullptr);
     delete g_orphan.data();
@@ -54,6 +63,22 @@ TFuInput* InstallObjectEditor(QWidget* parent) {
     circle->SetGraphWindow(g_circleGr);
     auto* table = new TSGDlg(nullptr, parent);
     table->SetGraphWindow(g_circleGr);
+    InstallSampleDialogs(parent);
+    if (TSGSDlg* sample = SampleDataDialog()) {
+        // One random values dialog serves both data dialogs, and one generator seeded from the clock.
+        QPointer<TRandomDlg> random = table->RandomDlg();
+        sample->SetRandomDialog([random](TRandomRequest& request) {
+            if (!random) return false;
+            random->SetBrownianMode(false);
+            if (random->exec() != QDialog::Accepted) return false;
+            request.N = random->N();
+            request.AText = S(random->AText());
+            request.BText = S(random->BText());
+            request.WholeNumbers = random->IntegerValues();
+            return true;
+        });
+        sample->Uniform = [] { return ProgramRandom().Uniform(); };
+    }
     if (!parent) {
         g_orphan = dialog;
         g_circleOrphan = circle;

@@ -18,6 +18,7 @@ public:
     bool RunFuInput(TFuInputData& data) override;
     bool RunNewCircle(TCircleData& data) override;
     bool RunTableDlg(TTableData& data) override;
+    bool RunSample(TSampleEntry& entry) override;
     TFuInput* Dialog() const;
     TNewCircle* CircleDialog() const;
     TSGDlg* TableDialog() const;
@@ -28,9 +29,10 @@ private:
     QPointer<TSGDlg> m_table;
 };
 
-// Creates the entry dialog, the circle dialog and the point table dialog (children of parent, which owns
-// them) and installs the editor that shows them, for the whole run. Called once at start-up; a second call
-// replaces them all. Returns the entry dialog.
+// Creates the entry dialog, the circle dialog, the point table dialog and the sample dialogs (children of
+// parent, which owns them) and installs the editor that shows them, for the whole run. Called once at
+// start-up; a second call replaces them all. The sample data dialog's "Випадкові дані" runs the point table
+// dialog's random values dialog. Returns the entry dialog.
 TFuInput* InstallObjectEditor(QWidget* parent);
 // The graph window on which the circle dialog and the point table dialog let the user pick points; before or
 // after InstallObjectEditor. nullptr disables picking.

@@ -46,8 +46,8 @@ void TDataGrid::SetCell(int row, int dataColumn, const QString& text) {
     if (QTableWidgetItem* it = item(row, FirstDataColumn + dataColumn)) it->setText(text);
 }
 
-TDataRows TDataGrid::Rows() const {
-    TDataRows rows;
+TGridRows TDataGrid::Rows() const {
+    TGridRows rows;
     for (int r = 0; r < rowCount(); ++r) {
         std::vector<std::string> cells;
         for (int c = 0; c < DataColumns(); ++c)
@@ -57,7 +57,7 @@ TDataRows TDataGrid::Rows() const {
     return rows;
 }
 
-void TDataGrid::SetRows(const TDataRows& rows, int minRows) {
+void TDataGrid::SetRows(const TGridRows& rows, int minRows) {
     setRowCount(0);
     const int n = std::max<int>(std::max(minRows, 1), static_cast<int>(rows.size()));
     setRowCount(n);

@@ -17,9 +17,9 @@ public:
 
     int DataColumns() const { return columnCount() - FirstDataColumn; }
     // The data cells of every row, in order.
-    TDataRows Rows() const;
+    TGridRows Rows() const;
     // Replaces the table; no row gives one empty row.
-    void SetRows(const TDataRows& rows, int minRows = 1);
+    void SetRows(const TGridRows& rows, int minRows = 1);
     QString Cell(int row, int dataColumn) const;
     void SetCell(int row, int dataColumn, const QString& text);
 

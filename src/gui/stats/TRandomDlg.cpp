@@ -50,6 +50,10 @@ TRandomDlg::TRandomDlg(QWidget* parent) : QDialog(parent) {
     m_bLabel = MakeLabel(this, "BLabel", BCaption, m_bEdit);
     m_orderMessage = MakeText(this, "OrderLabel", OrderMessage);
     m_orderMessage->hide();
+    m_vCaption = MakeText(this, "VLabel", VCaption);
+    m_vCaption->hide();
+    m_rmCaption = MakeText(this, "RMLabel", RMCaption);
+    m_rmCaption->hide();
     m_intCheckBox = new QCheckBox("Цілі значення", this);
     m_intCheckBox->setObjectName("IntCheckBox");
     m_numPanel = new TNumPanel(this);
@@ -85,9 +89,19 @@ TRandomDlg::TRandomDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void TRandomDlg::SetBrownianMode(bool brownian) {
-    m_aLabel->setText(brownian ? VCaption : ACaption);
-    m_bLabel->setText(brownian ? RMCaption : BCaption);
     m_checkOrder = !brownian;
+    if (brownian == m_brownian) return;
+    m_brownian = brownian;
+    // The captions as the language shows them are put aside and given back.
+    if (brownian) {
+        m_aCaption = m_aLabel->text();
+        m_bCaption = m_bLabel->text();
+        m_aLabel->setText(m_vCaption->text());
+        m_bLabel->setText(m_rmCaption->text());
+    } else {
+        m_aLabel->setText(m_aCaption);
+        m_bLabel->setText(m_bCaption);
+    }
 }
 
 int TRandomDlg::N() const {

@@ -49,6 +49,10 @@ private:
     QLabel* m_aLabel = nullptr;
     QLabel* m_bLabel = nullptr;
     QLabel* m_orderMessage = nullptr; // hidden: the text of the A < B refusal, replaceable by name
+    QLabel* m_vCaption = nullptr;     // hidden: "V=" and "R*M=" of the Brownian motion
+    QLabel* m_rmCaption = nullptr;
+    QString m_aCaption, m_bCaption; // the captions the Brownian motion's run put aside
+    bool m_brownian = false;
     QCheckBox* m_intCheckBox = nullptr;
     TNumPanel* m_numPanel = nullptr;
     QPushButton* m_okBtn = nullptr;

@@ -72,14 +72,14 @@ QString QtFilter(const std::string& filter) {
     return out.join(";;");
 }
 
-TDataRows RowsOf(const std::vector<TTableRow>& rows) {
-    TDataRows out;
+TGridRows RowsOf(const std::vector<TTableRow>& rows) {
+    TGridRows out;
     for (const TTableRow& row : rows)
         out.push_back({row.X, row.Y});
     return out;
 }
 
-std::vector<TTableRow> TableRowsOf(const TDataRows& rows) {
+std::vector<TTableRow> TableRowsOf(const TGridRows& rows) {
     std::vector<TTableRow> out;
     for (const std::vector<std::string>& row : rows)
         out.push_back({row.size() > 0 ? row[0] : std::string(), row.size() > 1 ? row[1] : std::string()});
@@ -295,8 +295,8 @@ QString TSGDlg::DialogFile(bool save) {
 void TSGDlg::FileDataButtonClick() {
     const QString path = DialogFile(false);
     if (path.isEmpty()) return;
-    TDataRows rows;
-    if (!ReadDataFile(S(path), GridColumns, TableFileTokenLimit, rows)) {
+    TGridRows rows;
+    if (!ReadDataFile(S(path), TableFileTokens, GridColumns, rows)) {
         ShowErrorMessage(msg::TableReadError, this);
         return;
     }
@@ -320,7 +320,7 @@ void TSGDlg::XYDataButtonClick() {
         ShowErrorMessage(msg::TableNumberError, this);
         return;
     }
-    TDataRows rows;
+    TGridRows rows;
     for (const auto& [x, y] : BrownianTrack(m_random->N(), v, rm, m_random->IntegerValues(), ProgramRandom()))
         rows.push_back({FormulaNumberText(PlainNumberText(x)), FormulaNumberText(PlainNumberText(y))});
     m_sg->SetRows(rows);

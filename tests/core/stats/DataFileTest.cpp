@@ -3,43 +3,43 @@
 #include "core/plot/TPointList.h"
 #include "core/stats/RandomData.h"
 
+#include "support/TempPath.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 
-TEST(DataFile, TokensFillTheColumnsRowByRow) {
+TEST(DataFile, ThePointTableTakesAThousandTokensInTwoColumns) {
     struct Row {
         const char* text;
-        int columns;
-        TDataRows rows;
+        TGridRows rows;
     } rows[] = {
-        {"1 2, 3;4\r\n5\r\n", 2, {{"1", "2"}, {"3", "4"}, {"5", ""}}},
-        {"1 2, 3;4\r\n", 2, {{"1", "2"}, {"3", "4"}}}, // no empty row after the last full one
-        {"x=2*Pi\t(1/3)^2 \xD0\x96-1e-2", 1, {{"x"}, {"2*Pi"}, {"(1/3)^2"}, {"-1e-2"}}},
-        {" ,;\n", 2, {}},
+        {"1 2, 3;4\r\n5\r\n", {{"1", "2"}, {"3", "4"}, {"5", ""}}},
+        {"1 2, 3;4\r\n", {{"1", "2"}, {"3", "4"}}}, // no empty row after the last full one
+        {"x=2*Pi\t(1/3)^2 \xD0\x96-1e-2", {{"x", "2*Pi"}, {"(1/3)^2", "-1e-2"}}},
+        {" ,;\n", {{"", ""}}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.text);
-        std::istringstream in(r.text);
-        EXPECT_EQ(RowsOfTokens(ReadDataTokens(in, TableFileTokenLimit), r.columns), r.rows);
+        EXPECT_EQ(TokensToRows(DataFileTokens(r.text, TableFileTokens), 2), r.rows);
     }
-    std::istringstream many("1 2 3 4 5");
-    EXPECT_EQ(ReadDataTokens(many, 3), (std::vector<std::string>{"1", "2", "3"}));
+    std::string many;
+    for (int i = 0; i < 1200; ++i)
+        many += std::to_string(i) + " ";
+    EXPECT_EQ(TokensToRows(DataFileTokens(many, TableFileTokens), 2).size(), 500u);
 }
 
 TEST(DataFile, WrittenThenReadGivesTheSameTable) {
-    const TDataRows table = {{"1", "2"}, {"1/3", "-4.5"}, {"Sqrt(2)", "7"}};
-    EXPECT_EQ(DataFileText({{"1", "2"}, {"3", ""}}), "1 2 \r\n3  \r\n");
-    const std::string name = ::testing::TempDir() + "vorn1_table.txt";
+    const TGridRows table = {{"1", "2"}, {"1/3", "-4.5"}, {"Sqrt(2)", "7"}};
+    const std::string name = TestTempPath("vorn1_table.txt");
     ASSERT_TRUE(WriteDataFile(name, table));
-    TDataRows read;
-    ASSERT_TRUE(ReadDataFile(name, 2, TableFileTokenLimit, read));
+    TGridRows read;
+    ASSERT_TRUE(ReadDataFile(name, TableFileTokens, 2, read));
     EXPECT_EQ(read, table);
     std::remove(name.c_str());
-    EXPECT_FALSE(ReadDataFile(name, 2, TableFileTokenLimit, read));
+    EXPECT_FALSE(ReadDataFile(name, TableFileTokens, 2, read));
     EXPECT_EQ(read, table) << "a failed read keeps the rows";
-    EXPECT_FALSE(WriteDataFile(::testing::TempDir() + "no/such/folder/t.txt", table));
+    EXPECT_FALSE(WriteDataFile(TestTempPath("no/such/folder/t.txt"), table));
 }
 
 TEST(TableData, OkRefusesTooFewRowsBadCellsEqualXAndASingularDegree) {
@@ -89,14 +89,13 @@ TEST(TableData, ScreenPointsKeepTheTextsTheTableHad) {
     EXPECT_EQ(RowsFromPoints(points), rows);
 }
 
-TEST(RandomData, UniformValuesAndTheBrownianWalk) {
+TEST(RandomData, UniformNumbersAndTheBrownianWalk) {
     TRandomSource random(7);
-    for (const Real v : UniformValues(500, -1, 1, false, random)) {
-        EXPECT_GE(v, -1);
-        EXPECT_LT(v, 1);
+    for (int i = 0; i < 500; ++i) {
+        const Real u = random.Uniform();
+        EXPECT_GE(u, 0);
+        EXPECT_LT(u, 1);
     }
-    for (const Real v : UniformValues(200, -3, 3, true, random))
-        EXPECT_EQ(v, std::trunc(v));
 
     const auto walk = BrownianTrack(300, 2, 4, false, random);
     ASSERT_EQ(walk.size(), 300u);

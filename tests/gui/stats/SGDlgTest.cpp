@@ -24,6 +24,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "support/TempPath.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -65,7 +67,7 @@ QPoint CellCentre(TDataGrid* grid, int row, int column) {
 }
 
 std::string TempFile(const std::string& name, const std::string& bytes) {
-    const std::string path = ::testing::TempDir() + name;
+    const std::string path = TestTempPath(name);
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
 }
@@ -129,7 +131,7 @@ TEST(SGDlg, OkRefusesWhatCannotMakeTheObject) {
     struct Row {
         TTableUse Use;
         int Degree;
-        TDataRows Rows;
+        TGridRows Rows;
         QString Message;
     } rows[] = {
         {TTableUse::Polynomial, 0, {{"1", "2"}, {"", ""}}, "Повинно бути не менше 2-х пар чисел!"},
@@ -232,7 +234,7 @@ TEST(SGDlg, DataFilesAreReadByTokensAndWrittenBack) {
     EXPECT_EQ(Cells(dlg.SG()), (QStringList{"1;2", "3;4", "5;"}));
 
     dlg.SG()->SetCell(2, 1, "1/3");
-    path = ::testing::TempDir() + "sg_written.txt";
+    path = TestTempPath("sg_written.txt");
     dlg.FilesaveButtonClick();
     const QStringList written = Cells(dlg.SG());
     dlg.SG()->ClearTable();
