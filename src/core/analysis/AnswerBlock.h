@@ -1,13 +1,11 @@
 #pragma once
 // What a command gives back: the lines it appends to the answers window, or the message of the box that
 // refused it. Nothing at all means there was nothing to work on.
+#include "core/analysis/AnswerLines.h" // AnswerSeparatorLine
 #include "core/base/MessageIds.h"
 
 #include <string>
 #include <vector>
-
-// The line of 36 underscores that ends every block of results.
-constexpr const char* AnswerSeparatorLine = "____________________________________";
 
 struct TAnswerBlock {
     std::vector<std::string> Lines;
