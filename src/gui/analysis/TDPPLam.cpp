@@ -198,10 +198,12 @@ void TDPPLam::changeEvent(QEvent* e) {
     QDialog::changeEvent(e);
     if (e->type() != QEvent::ActivationChange || !isActiveWindow() || !isVisible()) return;
     m_degreesShown = m_degrees->isChecked();
-    if (!CurrentIsBrokenLine()) {
-        ShowErrorMessage(msg::BrokenTransformNotBroken, this);
-        reject();
-    }
+    if (m_refusing || CurrentIsBrokenLine()) return;
+    // Hidden first: the box's closing must not activate the dialog, and so ask again.
+    m_refusing = true;
+    reject();
+    ShowErrorMessage(msg::BrokenTransformNotBroken, parentWidget());
+    m_refusing = false;
 }
 
 void TDPPLam::AngleUnitChanged() {

@@ -66,6 +66,7 @@ private:
     QPointer<TGr> m_gr;
     CoordType m_coord = CoordType::ctDec; // the coordinate system when the dialog was opened
     bool m_degreesShown = false;          // the angle unit last shown
+    bool m_refusing = false;              // the message that the current object is no broken line is up
 
     QTabWidget* m_pages = nullptr;
     QComboBox* m_boxes[BoxCount] = {};

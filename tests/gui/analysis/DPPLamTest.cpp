@@ -121,8 +121,23 @@ TEST(DPPLam, PagesMakeNewLinesAndTheVectorComesFromTheGraph) {
     EXPECT_EQ(Vertex(doc.Objects.Object(2), 0), "3;3");
     EXPECT_EQ(gr.I().Coord(), CoordType::ctDec);
 
-    SCOPED_TRACE("another kind current: nothing opens");
+    SCOPED_TRACE("another kind current: nothing opens, and a dialog that finds one on activation hides");
     doc.Objects.Append(std::make_unique<TFn>("X", "-1", "1", clRed), true);
     dlg.Open();
+    EXPECT_EQ(doc.Objects.Count(), 4);
+    doc.Objects.SetCurrent(0);
+    QString refusal;
+    OnNextModal([&](QDialog*) {
+        doc.Objects.SetCurrent(3);
+        TBoxAnswerer answerer(&dlg);
+        dlg.activateWindow(); // as when the user comes back to it
+        for (int waited = 0; dlg.isVisible() && waited < 3000; waited += 10)
+            QTest::qWait(10);
+        refusal = answerer.Text;
+        if (dlg.isVisible()) dlg.reject();
+    });
+    dlg.Open();
+    EXPECT_EQ(refusal, "Активним у списку об\"єктів повинен бути об\"єкт \"Ламана\"!");
+    EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(doc.Objects.Count(), 4);
 }
