@@ -6,7 +6,11 @@ const std::vector<TCommandInfo>& RunCommands() {
     static const std::vector<TCommandInfo> commands = {
         {"roots", FunctionPointTexts::RootsItem, TSelectionRule::Current, {}, RunRootsCommand},
         {"extrema", FunctionPointTexts::ExtremaItem, TSelectionRule::Current, {}, RunExtremaCommand},
-        {"intersections", FunctionPointTexts::CrossItem, TSelectionRule::Checked, {}, RunIntersectionsCommand},
+        {"intersections",
+         FunctionPointTexts::CrossItem,
+         TSelectionRule::Checked,
+         {},
+         RunIntersectionsCommand},
     };
     return commands;
 }

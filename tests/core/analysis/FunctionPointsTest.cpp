@@ -32,16 +32,16 @@ TEST(FindRoots, EveryRootOnTheVisibleInterval) {
     } rows[] = {
         {"SIN(X)", {-Pi, 0, Pi}},
         {"X*X-2", {-s2, s2}},
-        {"X*X", {0}},                     // touches the axis: no change of sign
-        {"COS(X)+1", {-Pi, Pi}},          // touching roots away from the grid
-        {"TG(X)", {-Pi, 0, Pi}},          // the poles at odd multiples of pi/2 change sign but are no roots
-        {"1/X", {}},                      // a pole alone
-        {"INT(X)-0.5", {}},               // jumps across 0 between whole numbers
-        {"SQRT(X)", {0}},                 // the end of the stretch without values
-        {"SQRT(1-X*X)", {-1, 1}},         // both ends of the stretch with values
-        {"LN(X)", {1}},                   // -infinity at 0 is no root
+        {"X*X", {0}},             // touches the axis: no change of sign
+        {"COS(X)+1", {-Pi, Pi}},  // touching roots away from the grid
+        {"TG(X)", {-Pi, 0, Pi}},  // the poles at odd multiples of pi/2 change sign but are no roots
+        {"1/X", {}},              // a pole alone
+        {"INT(X)-0.5", {}},       // jumps across 0 between whole numbers
+        {"SQRT(X)", {0}},         // the end of the stretch without values
+        {"SQRT(1-X*X)", {-1, 1}}, // both ends of the stretch with values
+        {"LN(X)", {1}},           // -infinity at 0 is no root
         {"1+X*X", {}},
-        {"(X-1)*(X-1)*(X-1)", {1}},       // a triple root
+        {"(X-1)*(X-1)*(X-1)", {1}}, // a triple root
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.formula);
@@ -67,14 +67,15 @@ TEST(FindExtrema, PeaksAndValleysButNoPolesOrPlateaus) {
         const char* formula;
         std::vector<TExtremum> extrema;
     } rows[] = {
-        {"SIN(X)", {{-3 * Pi / 2, 1, K::Max}, {-Pi / 2, -1, K::Min}, {Pi / 2, 1, K::Max}, {3 * Pi / 2, -1, K::Min}}},
+        {"SIN(X)",
+         {{-3 * Pi / 2, 1, K::Max}, {-Pi / 2, -1, K::Min}, {Pi / 2, 1, K::Max}, {3 * Pi / 2, -1, K::Min}}},
         {"X*X-3", {{0, -3, K::Min}}},
         {"ABS(X-1)", {{1, 0, K::Min}}}, // a corner
         {"X*X*X-3*X", {{-1, 2, K::Max}, {1, -2, K::Min}}},
-        {"1/(X*X)", {}},   // the pole's peak
-        {"TG(X)", {}},     // rises to each pole and comes back from below
-        {"X*X*X", {}},     // an inflection
-        {"INT(X)", {}},    // plateaus
+        {"1/(X*X)", {}}, // the pole's peak
+        {"TG(X)", {}},   // rises to each pole and comes back from below
+        {"X*X*X", {}},   // an inflection
+        {"INT(X)", {}},  // plateaus
         {"-(X-0.123456789)^2", {{0.123456789L, 0, K::Max}}},
     };
     for (const auto& r : rows) {

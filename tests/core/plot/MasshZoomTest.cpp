@@ -58,8 +58,8 @@ TEST(MasshZoom, DraggingMovesTheWorldWithTheMouseAtTheSameScale) {
         TMassh expected;
     } rows[] = {
         {{100, 100}, {100, 100}, {-5, 5, -5, 5}},
-        {{100, 100}, {140, 100}, {-6, 4, -5, 5}},   // the picture moves right: the window goes left
-        {{100, 100}, {100, 120}, {-5, 5, -4, 6}},   // pixel rows grow downwards: the window goes up
+        {{100, 100}, {140, 100}, {-6, 4, -5, 5}}, // the picture moves right: the window goes left
+        {{100, 100}, {100, 120}, {-5, 5, -4, 6}}, // pixel rows grow downwards: the window goes up
         {{300, 50}, {260, 10}, {-4, 6, -7, 3}},
     };
     for (const auto& r : rows) {
