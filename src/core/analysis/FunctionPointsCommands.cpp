@@ -13,11 +13,6 @@ namespace {
 const char* const Separator = "____________________________________";
 constexpr int MarkRadius = 3;
 
-const TFn* CurrentExplicit(const TDocument& doc) {
-    const TFn* f = doc.Objects.CurrentObject();
-    return f && f->Kind() == ObjKind::Explicit ? f : nullptr;
-}
-
 TRealFunction ValuesOf(const TFn& f) {
     return [&f](Real x) { return f.Calc(x); };
 }
@@ -49,11 +44,15 @@ Real PixelStep(const TMasshImage& image) {
     return (m.XMax - m.XMin) / std::max(1, image.Width());
 }
 
-std::vector<const TFn*> IntersectionPartners(const TDocument& doc) {
+const TFn* CurrentExplicit(const TDocument& doc) {
+    const TFn* f = doc.Objects.CurrentObject();
+    return f && f->Kind() == ObjKind::Explicit ? f : nullptr;
+}
+
+std::vector<const TFn*> IntersectionPartners(const TFn* current, const TFuncs& checked) {
     std::vector<const TFn*> partners;
-    const TFn* f = CurrentExplicit(doc);
-    for (const TFn* g : doc.Selection.Items)
-        if (g != f && g->Kind() == ObjKind::Explicit) partners.push_back(g);
+    for (const TFn* g : checked.Items)
+        if (g != current && g->Kind() == ObjKind::Explicit) partners.push_back(g);
     return partners;
 }
 
@@ -106,7 +105,7 @@ TCommandOutcome RunExtremaCommand(TCommandContext& context, const TCommandInputs
 TCommandOutcome RunIntersectionsCommand(TCommandContext& context, const TCommandInputs&) {
     TCommandOutcome outcome;
     const TFn* f = CurrentExplicit(context.Doc);
-    const std::vector<const TFn*> partners = IntersectionPartners(context.Doc);
+    const std::vector<const TFn*> partners = IntersectionPartners(f, context.Doc.Selection);
     if (!f || partners.empty()) return outcome;
     std::vector<std::string>& lines = outcome.Lines;
     lines = {T::CrossHeading, f->FormulaLine()};

@@ -37,6 +37,8 @@ TCommandOutcome RunRootsCommand(TCommandContext& context, const TCommandInputs& 
 TCommandOutcome RunExtremaCommand(TCommandContext& context, const TCommandInputs& inputs);
 TCommandOutcome RunIntersectionsCommand(TCommandContext& context, const TCommandInputs& inputs);
 
-// The other checked explicit functions that the intersections are sought with: the selection's explicit
-// functions except the current one.
-std::vector<const TFn*> IntersectionPartners(const TDocument& doc);
+// The current entry when it is an explicit function: what the three commands work on.
+const TFn* CurrentExplicit(const TDocument& doc);
+// The functions whose intersections with the current one are sought: the explicit functions of the
+// selection of checked entries, except the current one.
+std::vector<const TFn*> IntersectionPartners(const TFn* current, const TFuncs& checked);

@@ -1,5 +1,6 @@
 #include "gui/app/T__Main.h"
 
+#include "core/analysis/FunctionPointsCommands.h"
 #include "core/base/MessageTable.h"
 #include "core/document/DocumentFile.h"
 #include "core/formula/ParamTable.h"
@@ -8,6 +9,8 @@
 #include "gui/app/TAboutDlg.h"
 #include "gui/app/TAns.h"
 #include "gui/app/TCalcForm.h"
+#include "gui/app/TFunctionPointsTools.h"
+#include "gui/app/TRecentMenu.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/document/TFuInput.h"
 #include "gui/document/TFuInputEditor.h"
@@ -15,6 +18,7 @@
 #include "gui/document/TParamPanel.h"
 #include "gui/plot/TGr.h"
 #include "gui/plot/TGrSurface.h"
+#include "gui/plot/TGraphExport.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -117,6 +121,8 @@ void T__Main::createWindows() {
     m_objListSub = addChild(m_objList, l.ObjList);
     m_calc = new TCalcForm(this);
     m_about = new TAboutDlg(this);
+    m_graphExport = new TGraphExport(*m_gr, this);
+    m_pointsTools = std::make_unique<TFunctionPointsTools>(m_doc, *m_gr, *m_ans, this);
 }
 
 QMdiSubWindow* T__Main::addChild(QWidget* w, const TWinRect& r) {
@@ -213,6 +219,8 @@ void T__Main::createActions() {
         Action(n)->setCheckable(true);
         m_scaleGroup->addAction(Action(n));
     }
+    call(newAction("EqualMItem", "Рівний масштаб"), [gr](bool on) { gr->SetEqualScale(on); })
+        ->setCheckable(true);
     newAction("N23", "Мітки...");
     newAction("OptionGrItem", "Параметри вікна \"Графік\"...");
 
@@ -260,6 +268,10 @@ void T__Main::createActions() {
     m_gxyItem = call(newAction("GxyItem", "Значення виразу G(x,y) "), [this, gr] {
         if (TFn* f = m_doc.Objects.CurrentObject()) gr->StartValueTool(*f, f->FormulaText());
     });
+    namespace FP = FunctionPointTexts;
+    m_rootsItem = call(newAction("RootsItem", FP::RootsItem), [this] { m_pointsTools->Run("roots"); });
+    m_extremaItem = call(newAction("ExtremaItem", FP::ExtremaItem), [this] { m_pointsTools->Run("extrema"); });
+    m_crossItem = call(newAction("CrossItem", FP::CrossItem), [this] { m_pointsTools->Run("intersections"); });
     newAction("ViewAns", "Перегляд відповідей", &T__Main::ShowAnswers);
     call(newAction("ClrAns", "Очистити"), [this] { m_ans->Clear(); });
     newAction("CalcItem", "Калькулятор", &T__Main::ShowCalculator);
@@ -312,7 +324,16 @@ void T__Main::createMenus() {
     };
     QMenu* file = menuBar()->addMenu("Файл");
     file->setObjectName("File1");
-    add(file, {"NewFileItem", "OpenItem", "AddFileItem", "SaveItem", "SaveAsItem", nullptr, "Vorn1Exit"});
+    add(file, {"NewFileItem", "OpenItem", "AddFileItem", "SaveItem", "SaveAsItem", nullptr, "SaveGraphItem",
+               "PrintItem", nullptr, "Vorn1Exit"});
+    m_recent = new TRecentMenu(file, Action("Vorn1Exit"), this);
+    m_recent->Open = [this](const QString& path) {
+        if (!NewFile()) return true; // the user kept the document he has
+        if (OpenDocument(path)) return true;
+        MessageDlg(Msg(msg::DocumentReadError), TMsgDlgType::mtError, mbOKOnly, 0, this);
+        return false;
+    };
+    connect(this, &T__Main::DocumentNamed, m_recent, &TRecentMenu::Add);
 
     m_objMenu = menuBar()->addMenu("Об'єкт");
     m_objMenu->setObjectName("ObjMenu");
@@ -329,7 +350,7 @@ void T__Main::createMenus() {
     add(m_graphMenu, {"BuildGrItem", "ClearGrItem", "CoordItem"});
     QMenu* scale = m_graphMenu->addMenu("Масштаб");
     scale->setObjectName("MashSub");
-    add(scale, {"N16", "BegMItem", "N17", nullptr, "AutoMItem", "UserMItem"});
+    add(scale, {"N16", "BegMItem", "N17", nullptr, "AutoMItem", "UserMItem", nullptr, "EqualMItem"});
     QMenu* points = m_graphMenu->addMenu("Список точок на графіку");
     points->setObjectName("N1");
     points->menuAction()->setVisible(false);
@@ -351,7 +372,10 @@ void T__Main::createMenus() {
     add(m_graphMenu, {nullptr, "N23", "OptionGrItem"});
     connect(m_graphMenu, &QMenu::aboutToShow, this, &T__Main::updateGraphChecks);
     connect(scale, &QMenu::aboutToShow, this,
-            [this] { Action(m_gr->I().MasshAuto() ? "AutoMItem" : "UserMItem")->setChecked(true); });
+            [this] {
+                Action(m_gr->I().MasshAuto() ? "AutoMItem" : "UserMItem")->setChecked(true);
+                Action("EqualMItem")->setChecked(m_gr->I().EqualScale());
+            });
 
     m_opsMenu = menuBar()->addMenu("Операції");
     m_opsMenu->setObjectName("OpsMenu");
@@ -372,6 +396,9 @@ void T__Main::createMenus() {
     nerG->setObjectName("SysNerGMenuItem");
     add(nerG, {"SysNerGMenuItem1", "SysNerGMenuItem2"});
     m_sysNerGMenuItem = nerG->menuAction();
+    QMenu* fnPoints = m_opsMenu->addMenu(FunctionPointTexts::PointsSubMenu);
+    fnPoints->setObjectName("FnPointsMenu");
+    add(fnPoints, {"RootsItem", "ExtremaItem", "CrossItem"});
     add(m_opsMenu, {"DerivMenuItem", "RPointMenuItem", "GxyItem"});
     QMenu* answers = m_opsMenu->addMenu("Відповіді");
     answers->setObjectName("AnsMenu");
@@ -534,6 +561,9 @@ void T__Main::updateActions() {
     enable(m_normItem, currentIs({ObjKind::Sample}));
     enable(m_derivMenuItem, currentIs({ObjKind::Explicit}) && current->Drawn);
     enable(m_gxyItem, currentIs({ObjKind::Implicit, ObjKind::Circle}));
+    enable(m_rootsItem, TFunctionPointsTools::CanFindPoints(m_doc));
+    enable(m_extremaItem, TFunctionPointsTools::CanFindPoints(m_doc));
+    enable(m_crossItem, TFunctionPointsTools::CanIntersect(m_doc));
 }
 
 // The check marks of the graph menu copy those of the graph window when the menu opens.
@@ -760,6 +790,7 @@ bool T__Main::OpenDocument(const QString& path) {
     if (!readDocument(path, TReadDemand::Document)) return false;
     m_fileName = QFileInfo(path).absoluteFilePath();
     updateCaption();
+    emit DocumentNamed(m_fileName);
     return true;
 }
 
@@ -790,7 +821,9 @@ bool T__Main::SaveFileAs() {
         }
         m_fileName = QFileInfo(path).absoluteFilePath();
         updateCaption();
-        return SaveDocumentTo(m_fileName);
+        if (!SaveDocumentTo(m_fileName)) return false;
+        emit DocumentNamed(m_fileName);
+        return true;
     }
 }
 

@@ -22,6 +22,9 @@ class TObjList;
 class TAns;
 class TCalcForm;
 class TAboutDlg;
+class TFunctionPointsTools;
+class TGraphExport;
+class TRecentMenu;
 
 class T__Main : public QMainWindow {
     Q_OBJECT
@@ -40,6 +43,8 @@ public:
     QMdiSubWindow* AnsWindow() const { return m_ansSub; }
     // The actions by component name, for tests and the language files.
     QAction* Action(const QString& name) const;
+    TGraphExport* GraphExport() const { return m_graphExport; }
+    TRecentMenu* RecentMenu() const { return m_recent; }
 
     // The document commands. Each answers false when the user gave up or a file could not be written.
     bool NewFile();
@@ -78,6 +83,10 @@ public:
     void ShowAnswers();
     void ShowCalculator();
 
+signals:
+    // A document was opened, or saved, under this name (for the recent documents).
+    void DocumentNamed(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -115,6 +124,9 @@ private:
     TAns* m_ans = nullptr;
     TCalcForm* m_calc = nullptr;
     TAboutDlg* m_about = nullptr;
+    TGraphExport* m_graphExport = nullptr;
+    TRecentMenu* m_recent = nullptr;
+    std::unique_ptr<TFunctionPointsTools> m_pointsTools;
     QMdiSubWindow* m_grSub = nullptr;
     QMdiSubWindow* m_objListSub = nullptr;
     QMdiSubWindow* m_ansSub = nullptr;
@@ -156,6 +168,9 @@ private:
     QAction* m_sysNerGMenuItem = nullptr; // the submenu of the two G(x,y) systems
     QAction* m_derivMenuItem = nullptr;
     QAction* m_gxyItem = nullptr;
+    QAction* m_rootsItem = nullptr;
+    QAction* m_extremaItem = nullptr;
+    QAction* m_crossItem = nullptr;
     // Commands shown but not part of the program yet: never enabled.
     std::set<const QAction*> m_unbuilt;
     QMetaObject::Connection m_focusedEditSelection;

@@ -228,6 +228,12 @@ void TGr::BegMasshClick() {
     SetMasshAndRedraw(InitialMassh);
 }
 
+void TGr::SetEqualScale(bool on) {
+    m_image.SetEqualScale(on);
+    emit MasshChanged();
+    Redraw();
+}
+
 void TGr::MasshViewClick() {
     m_masshView->trigger();
 }

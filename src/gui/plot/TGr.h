@@ -87,6 +87,8 @@ public:
     void ClrClick();
     void OldMasshClick();
     void BegMasshClick();
+    // "Рівний масштаб": a unit as long on both axes from now on (see TMasshImage::SetEqualScale), redrawn.
+    void SetEqualScale(bool on);
     void MasshViewClick();
     bool MasshVisible() const;
     // The readout and cross at the cross position, and the keyboard to the surface.
