@@ -44,8 +44,7 @@ void TRecentMenu::Show() {
 void TRecentMenu::Choose(int index) {
     if (index >= static_cast<int>(m_files.Paths().size()) || !Open) return;
     const std::string path = m_files.Paths()[index];
-    if (Open(Q(path)))
-        return;
+    if (Open(Q(path))) return;
     m_files.Remove(path);
     Show();
 }

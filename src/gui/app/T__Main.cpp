@@ -219,8 +219,9 @@ void T__Main::createActions() {
         Action(n)->setCheckable(true);
         m_scaleGroup->addAction(Action(n));
     }
-    call(newAction("EqualMItem", "Рівний масштаб"), [gr](bool on) { gr->SetEqualScale(on); })
-        ->setCheckable(true);
+    call(newAction("EqualMItem", "Рівний масштаб"), [gr](bool on) {
+        gr->SetEqualScale(on);
+    })->setCheckable(true);
     newAction("N23", "Мітки...");
     newAction("OptionGrItem", "Параметри вікна \"Графік\"...");
 
@@ -270,8 +271,10 @@ void T__Main::createActions() {
     });
     namespace FP = FunctionPointTexts;
     m_rootsItem = call(newAction("RootsItem", FP::RootsItem), [this] { m_pointsTools->Run("roots"); });
-    m_extremaItem = call(newAction("ExtremaItem", FP::ExtremaItem), [this] { m_pointsTools->Run("extrema"); });
-    m_crossItem = call(newAction("CrossItem", FP::CrossItem), [this] { m_pointsTools->Run("intersections"); });
+    m_extremaItem =
+        call(newAction("ExtremaItem", FP::ExtremaItem), [this] { m_pointsTools->Run("extrema"); });
+    m_crossItem =
+        call(newAction("CrossItem", FP::CrossItem), [this] { m_pointsTools->Run("intersections"); });
     newAction("ViewAns", "Перегляд відповідей", &T__Main::ShowAnswers);
     call(newAction("ClrAns", "Очистити"), [this] { m_ans->Clear(); });
     newAction("CalcItem", "Калькулятор", &T__Main::ShowCalculator);
@@ -371,11 +374,10 @@ void T__Main::createMenus() {
     }
     add(m_graphMenu, {nullptr, "N23", "OptionGrItem"});
     connect(m_graphMenu, &QMenu::aboutToShow, this, &T__Main::updateGraphChecks);
-    connect(scale, &QMenu::aboutToShow, this,
-            [this] {
-                Action(m_gr->I().MasshAuto() ? "AutoMItem" : "UserMItem")->setChecked(true);
-                Action("EqualMItem")->setChecked(m_gr->I().EqualScale());
-            });
+    connect(scale, &QMenu::aboutToShow, this, [this] {
+        Action(m_gr->I().MasshAuto() ? "AutoMItem" : "UserMItem")->setChecked(true);
+        Action("EqualMItem")->setChecked(m_gr->I().EqualScale());
+    });
 
     m_opsMenu = menuBar()->addMenu("Операції");
     m_opsMenu->setObjectName("OpsMenu");

@@ -529,7 +529,8 @@ void TGr::SurfacePanEnded(QPoint p) {
 void TGr::SurfacePinched(QPoint p, qreal factor) {
     if (m_mouseMode == LeftButtonHeld || !(factor > 0)) return;
     // Spreading the fingers shows less of the plane, larger.
-    ShowLiveMassh(ScaledMassh(m_image.Massh(), m_image.ScrToX(p.x()), m_image.ScrToY(p.y()), 1 / Real(factor)));
+    ShowLiveMassh(
+        ScaledMassh(m_image.Massh(), m_image.ScrToX(p.x()), m_image.ScrToY(p.y()), 1 / Real(factor)));
 }
 
 void TGr::SurfaceResized() {

@@ -59,6 +59,6 @@ private:
     QSize m_graphSize;
     TQImageCanvas m_bitmapCanvas;
     TUpdatingCanvas m_canvas;
-    int m_wheelRest = 0;                         // eighths of a degree short of a whole notch
+    int m_wheelRest = 0;                        // eighths of a degree short of a whole notch
     Qt::MouseButton m_panButton = Qt::NoButton; // the button that moves the graph, while it is held
 };

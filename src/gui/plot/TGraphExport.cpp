@@ -91,7 +91,8 @@ bool TGraphExport::SavePicture(const QString& path, QSize size) {
 void TGraphExport::Print() {
     QPrinter printer(QPrinter::HighResolution);
     const QSize graph = m_gr.GraphSize();
-    printer.setPageOrientation(graph.width() > graph.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageOrientation(graph.width() > graph.height() ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
     printer.setDocName("Vorn1");
     QPrintPreviewDialog preview(&printer, m_window);
     preview.setObjectName("PrintPreview");
@@ -107,7 +108,8 @@ void TGraphExport::PrintOn(QPrinter& printer) {
     if (!painter.begin(&printer)) return;
     const QRect page = painter.viewport();
     const qreal scale = std::min(qreal(page.width()) / graph.width(), qreal(page.height()) / graph.height());
-    painter.translate((page.width() - graph.width() * scale) / 2, (page.height() - graph.height() * scale) / 2);
+    painter.translate((page.width() - graph.width() * scale) / 2,
+                      (page.height() - graph.height() * scale) / 2);
     painter.scale(scale, scale);
     TQPainterCanvas canvas(painter);
     m_gr.DrawPicture(canvas, graph.width(), graph.height());

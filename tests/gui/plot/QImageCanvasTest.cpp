@@ -218,7 +218,8 @@ bool BlocksUniform(const QImage& big, QImage* small = nullptr) {
     for (int y = 0; y + 1 < big.height(); y += 2)
         for (int x = 0; x + 1 < big.width(); x += 2) {
             const QRgb c = big.pixel(x, y);
-            uniform = uniform && big.pixel(x + 1, y) == c && big.pixel(x, y + 1) == c && big.pixel(x + 1, y + 1) == c;
+            uniform = uniform && big.pixel(x + 1, y) == c && big.pixel(x, y + 1) == c &&
+                      big.pixel(x + 1, y + 1) == c;
             if (small) small->setPixel(x / 2, y / 2, c);
         }
     return uniform;

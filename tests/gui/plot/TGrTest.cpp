@@ -1,8 +1,8 @@
 #include "gui/plot/TGr.h"
 
 #include "core/base/NumberText.h"
-#include "core/plot/MasshZoom.h"
 #include "core/document/TDocument.h"
+#include "core/plot/MasshZoom.h"
 #include "gui/app/TAns.h"
 #include "gui/plot/TDLabelDlg.h"
 #include "gui/plot/TGrSurface.h"
@@ -21,12 +21,12 @@
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
 #include <QPointingDevice>
-#include <QWheelEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <functional>
 #include <memory>
