@@ -11,7 +11,7 @@ TEST(RecentFiles, NewestFirstEachOnceAtMostNine) {
     ASSERT_EQ(files.Paths().size(), 9u);
     EXPECT_EQ(files.Paths().front(), "/d/5.vr1");
     EXPECT_EQ(files.Paths()[1], "/d/11.vr1");
-    EXPECT_EQ(files.Paths().back(), "/d/4.vr1") << "the oldest beyond nine went";
+    EXPECT_EQ(files.Paths().back(), "/d/3.vr1") << "1 and 2 went when 10 and 11 came";
     files.Remove("/d/11.vr1");
     EXPECT_EQ(files.Paths()[1], "/d/10.vr1");
 
