@@ -29,6 +29,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -78,9 +79,16 @@ struct FocusedEdit {
 };
 } // namespace
 
+// The icon lives in the gui library's resources; a static library must register them itself.
+static void InitIconResource() {
+    Q_INIT_RESOURCE(vorn1);
+}
+
 T__Main::T__Main(QWidget* parent) : QMainWindow(parent) {
     setObjectName("__Main");
     setWindowTitle("Vorn1");
+    InitIconResource();
+    QApplication::setWindowIcon(QIcon::fromTheme("vorn1", QIcon(":/icons/vorn1.svg")));
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName("MdiArea");
     setCentralWidget(m_mdiArea);
