@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build, run and test Vorn1; does nothing when all are present.
 set -euo pipefail
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl1-mesa-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl1-mesa-dev libboost-math-dev
           libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth poppler-utils)
 missing=()
 for p in "${packages[@]}"; do

@@ -133,7 +133,7 @@ int RunCommandMode(const std::vector<std::string>& args, std::string& out, std::
         err += outcome.Refusal + "\n";
         return 1;
     }
-    if (outcome.Lines.empty()) {
+    if (outcome.Lines.empty() && !outcome.ShownOnGraph) {
         err += "vorn1: " + std::string(line.Command->Name) + " gives nothing for the selected objects\n";
         return 1;
     }

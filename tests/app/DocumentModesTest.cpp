@@ -1,5 +1,6 @@
 #include "app/DocumentModes.h"
 #include "core/base/NumberText.h"
+#include "support/TempPath.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@
 
 namespace {
 std::string Temp(const std::string& name) {
-    return ::testing::TempDir() + name;
+    return TestTempPath(name);
 }
 
 std::string WriteDoc(const std::string& name, const std::string& text) {

@@ -41,6 +41,7 @@ struct TCommandOutcome {
     std::vector<std::string> Lines; // appended to the answers window, in order (new entries: their captions)
     std::string Refusal;            // the text of the message box that stopped it; empty when none
     bool DocumentChanged = false;   // it added or changed objects: "--save" has something new to write
+    bool ShownOnGraph = false;      // its whole result is drawn on the graph: no lines is no failure
 };
 
 // The program state a command runs in: the document with its selection, the graph's surface (whose canvas

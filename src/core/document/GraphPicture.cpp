@@ -1,5 +1,6 @@
 #include "core/document/GraphPicture.h"
 
+#include "core/analysis/Shading.h"
 #include "core/plot/Osi.h"
 #include "core/plot/TMasshImage.h"
 #include "core/stats/TGList.h"
@@ -38,7 +39,12 @@ void DrawGraphPicture(TMasshImage& image, TDocument& doc, const TGList& labels,
     Osi(image, options.PaintSidePanels);
     if (options.GraphBuilt) {
         DrawObjects(image, doc);
-        if (doc.Selection.ShadeRel != 'N' && options.DrawPendingShading) options.DrawPendingShading();
+        if (doc.Selection.ShadeRel != ShadeNone) {
+            if (options.DrawPendingShading)
+                options.DrawPendingShading();
+            else
+                ShadePendingSystem(image, doc);
+        }
     }
     if (options.DrawPoints) options.DrawPoints();
     if (options.ShowLabels && !labels.Empty()) DrawLabels(image, labels);

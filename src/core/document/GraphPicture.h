@@ -20,8 +20,9 @@ struct TGraphPictureOptions {
     std::function<void(TColor)> PaintSidePanels; // the graph window's panels take the background colour
     bool GraphBuilt = true;                      // objects are drawn
     bool ShowLabels = true;                      // "Відображати мітки"
-    std::function<void()> DrawPendingShading;    // the shaded G(x,y) system, when one is pending
-    std::function<void()> DrawPoints;            // the point list's markers
+    // The shaded G(x,y) system, when one is pending; without it the remembered system is shaded again.
+    std::function<void()> DrawPendingShading;
+    std::function<void()> DrawPoints; // the point list's markers
 };
 
 // The full picture in the redraw's order: coordinate system, objects, pending shading, points, labels.

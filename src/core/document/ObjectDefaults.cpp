@@ -5,6 +5,7 @@
 #include "core/objects/TFg.h"
 #include "core/objects/TFn.h"
 #include "core/objects/TFp.h"
+#include "core/objects/TFs.h"
 
 namespace {
 // Formula texts and ranges of a new object; a kind whose class exists makes its object from these.
@@ -38,9 +39,9 @@ std::unique_ptr<TFn> CreateDefaultObject(ObjKind kind, TColor color) {
     case ObjKind::Polar: return std::make_unique<TFf>(d.Formula, d.A, d.B, color);
     case ObjKind::Implicit: return std::make_unique<TFg>(d.Formula, d.A, d.B, d.Ay, d.By, color);
     case ObjKind::Circle: return std::make_unique<TFc>(d.Formula, d.A, d.B, d.Ay, d.By, color);
-    // Tables, samples and broken lines join here as their classes are written.
+    case ObjKind::Sample: return std::make_unique<TFs>(color);
+    // Tables and broken lines join here as their classes are written.
     case ObjKind::Table:
-    case ObjKind::Sample:
     case ObjKind::BrokenLine: break;
     }
     return nullptr;

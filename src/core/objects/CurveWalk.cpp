@@ -1,48 +1,9 @@
 #include "core/objects/CurveWalk.h"
 
+#include "core/objects/GraphWalk.h"
+
 #include <cmath>
-
-namespace {
-// The jump rule of every graph walk: a segment longer than this part of the window is a discontinuity.
-constexpr Real JumpFraction = 0.9L;
-
-void DrawUniform(TFn& curve, TMasshImage& image, Real a, Real b) {
-    const TMassh& m = image.Massh();
-    const Real maxDx = JumpFraction * (m.XMax - m.XMin), maxDy = JumpFraction * (m.YMax - m.YMin);
-    TCanvas& canvas = image.Canvas();
-    canvas.Pen().Color = curve.Color;
-    canvas.Pen().Width = curve.WLine;
-    canvas.Pen().Style = PenStyle::Solid;
-    canvas.Pen().Mode = PenMode::Copy;
-    const Real h = (b - a) / MaxCurveSteps;
-    bool hasPrevious = false;
-    Real x0 = 0, y0 = 0;
-    TPoint p0;
-    for (long long i = 0; i <= MaxCurveSteps; ++i) {
-        // Not accumulated: the last point is b itself, whatever the magnitude of the bounds.
-        const Real t = i == MaxCurveSteps ? b : a + i * h;
-        const Real x = curve.XOf(t), y = curve.YOf(t);
-        const bool defined = !IsUndefined(x) && !IsUndefined(y);
-        TPoint p;
-        if (defined) p = {image.XToScr(x), image.YToScr(y)};
-        if (curve.ByPoints) {
-            // As the base walk: the start point itself is not marked.
-            if (defined && i > 0) {
-                if (curve.WLine == 1)
-                    canvas.SetPixel(p.x, p.y, curve.Color);
-                else
-                    canvas.Rectangle(p.x, p.y, p.x + curve.WLine, p.y + curve.WLine);
-            }
-        } else if (defined && hasPrevious && std::fabs(y0 - y) <= maxDy && std::fabs(x0 - x) <= maxDx) {
-            canvas.Line(p0.x, p0.y, p.x, p.y);
-        }
-        hasPrevious = defined;
-        x0 = x;
-        y0 = y;
-        p0 = p;
-    }
-}
-} // namespace
+#include <optional>
 
 long long CurveBaseSteps(Real a, Real b, Real visible, int steps) {
     if (!(a < b)) return 0;
@@ -56,10 +17,33 @@ long long CurveBaseSteps(Real a, Real b, Real visible, int steps) {
 void DrawCurve(TFn& curve, TMasshImage& image) {
     const Real a = curve.RangeA.Value(), b = curve.RangeB.Value();
     const TMassh& m = image.Massh();
-    if (CurveBaseSteps(a, b, m.XMax - m.XMin, RoundedSteps(curve.Quality)) <= MaxCurveSteps) {
+    const Real visible = m.XMax - m.XMin;
+    const int n = RoundedSteps(curve.Quality);
+    if (CurveBaseSteps(a, b, visible, n) <= MaxCurveSteps) {
         curve.TFn::Draw(image);
         return;
     }
-    DrawUniform(curve, image, a, b);
+    SetGraphPen(image.Canvas(), curve);
+    // Run j starts at a + j·(b - a - visible)/(runs - 1): the first at a, the last ending at b. They are
+    // taken in the order of the bit-reversed counter (0, 1/2, 1/4, 3/4, ... of the range), so that a budget
+    // spent before the last run still leaves them spread over the whole range.
+    const long long runs = MaxCurveSteps / n;
+    const TWalkLattice starts{a, (b - a) - visible, runs - 1};
+    int bits = 0;
+    while ((1LL << bits) < runs)
+        ++bits;
+    TDrawBudget budget;
+    for (long long i = 0; i < (1LL << bits) && budget.Left > 0; ++i) {
+        long long j = 0;
+        for (int bit = 0; bit < bits; ++bit)
+            if (i & (1LL << bit)) j |= 1LL << (bits - 1 - bit);
+        if (j >= runs) continue;
+        const TWalkLattice run{starts.At(j), visible, n};
+        const std::optional<Real> closing = j == runs - 1 ? std::optional<Real>(b) : std::nullopt;
+        if (curve.ByPoints)
+            WalkPoints(curve, image, run, n, b, closing, budget);
+        else
+            WalkLine(curve, image, run, n, b, closing, budget);
+    }
     curve.Drawn = true;
 }

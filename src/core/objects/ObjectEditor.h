@@ -11,6 +11,8 @@
 
 #include <string>
 
+struct TSampleEntry;
+
 // The object-related controls of the shared entry dialog "Введення виразу залежності".
 struct TFuInputData {
     std::string ArgName = "X"; // caption of the argument button
@@ -51,6 +53,9 @@ public:
     // The circle's dialog "Коло" filled from data; true on an OK, with data holding the confirmed page's
     // texts (checked with CheckNewCircle) and DataPage that page.
     virtual bool RunNewCircle(TCircleData& data) { return false; }
+    // The sample's data dialog and its interval dialog, filled from entry; true when the user confirmed,
+    // with entry holding the confirmed settings and data.
+    virtual bool RunSample(TSampleEntry& entry) { return false; }
 };
 
 // Not owned; nullptr removes it.

@@ -7,6 +7,7 @@
 #include "core/objects/TFg.h"
 #include "core/objects/TFn.h"
 #include "core/objects/TFp.h"
+#include "core/objects/TFs.h"
 
 #include <map>
 
@@ -25,6 +26,13 @@ std::map<std::string, TObjectReader>& Readers() {
         {ObjTypeName(ObjKind::Polar), ReaderOf<TFf>()},
         {ObjTypeName(ObjKind::Implicit), ReaderOf<TFg>()},
         {ObjTypeName(ObjKind::Circle), ReaderOf<TFc>()},
+        // A sample whose variants cannot be read is not made up from the rest.
+        {ObjTypeName(ObjKind::Sample),
+         [](const IniFile& ini, const std::string& section) -> std::unique_ptr<TFn> {
+             auto sample = std::make_unique<TFs>(ini, section);
+             if (!sample->Readable()) return nullptr;
+             return sample;
+         }},
     };
     return readers;
 }

@@ -2,6 +2,9 @@
 
 #include "core/base/IniFile.h"
 #include "core/base/NumberText.h"
+#include "core/objects/PoleTest.h"
+#include "core/objects/TStroke.h"
+#include "core/objects/WalkLattice.h"
 
 #include <algorithm>
 #include <climits>
@@ -62,25 +65,41 @@ void TFn::CalcBounds(const TMasshImage&) {
     if (!(a < b)) return;
     int n = RoundedSteps(Quality);
     if (n <= 0) n = static_cast<int>(TRngBGP::DefaultSteps);
-    const Real h = (b - a) / n;
+    const TWalkLattice lattice{a, b - a, n};
+    std::vector<TCurvePoint> points;
+    points.reserve(static_cast<std::size_t>(n) + 2);
+    for (int k = 0; k <= n; ++k) {
+        const Real t = lattice.At(k);
+        if (!(t <= b)) break;
+        points.push_back(CurvePointAt(*this, t));
+    }
+    points.push_back(CurvePointAt(*this, b));
+
+    // The values beside a pole are whatever the lattice happened to meet there: they would flatten the
+    // automatic scale (TG(X): 80 beside 3*PI/2). The values beside a jump or a hole in the domain count.
+    std::vector<bool> beside(points.size(), false);
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const TCurvePoint &p = points[i - 1], &q = points[i];
+        const bool pole =
+            (!IsUndefined(p.X) && !IsUndefined(q.X) && PoleBetween(*this, &TFn::XOf, p.T, p.X, q.T, q.X)) ||
+            (!IsUndefined(p.Y) && !IsUndefined(q.Y) && PoleBetween(*this, &TFn::YOf, p.T, p.Y, q.T, q.Y));
+        if (pole) beside[i - 1] = beside[i] = true;
+    }
+
     MinX = MinY = ExtentSentinel;
     MaxX = MaxY = -ExtentSentinel;
-    auto take = [this](Real t) {
-        const Real x = XOf(t), y = YOf(t);
-        if (!IsUndefined(x)) {
-            MinX = std::min(MinX, x);
-            MaxX = std::max(MaxX, x);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (beside[i]) continue;
+        const TCurvePoint& p = points[i];
+        if (!IsUndefined(p.X)) {
+            MinX = std::min(MinX, p.X);
+            MaxX = std::max(MaxX, p.X);
         }
-        if (!IsUndefined(y)) {
-            MinY = std::min(MinY, y);
-            MaxY = std::max(MaxY, y);
+        if (!IsUndefined(p.Y)) {
+            MinY = std::min(MinY, p.Y);
+            MaxY = std::max(MaxY, p.Y);
         }
-    };
-    for (Real t = a; t <= b; t += h) {
-        take(t);
-        if (t + h == t) break; // a step lost in the magnitude of the bounds would never end the walk
     }
-    take(b);
 }
 
 std::string TFn::Caption() const {

@@ -14,7 +14,7 @@ constexpr int GraphWindowPoints = 400;
 int ClampRound(Real v) {
     if (std::isnan(v)) return ScreenLimit;
     if (std::fabs(v) >= ScreenLimit) return v > 0 ? ScreenLimit : -ScreenLimit;
-    return static_cast<int>(std::rint(v)); // as nearbyint in the default mode, without its cost
+    return static_cast<int>(std::lrint(v)); // as nearbyint in the default mode, without its cost
 }
 
 bool IsWindowRange(Real lo, Real hi) {

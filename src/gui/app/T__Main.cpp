@@ -1,10 +1,12 @@
 #include "gui/app/T__Main.h"
 
 #include "core/analysis/FunctionPointsCommands.h"
+#include "core/analysis/Shading.h"
 #include "core/base/MessageTable.h"
 #include "core/document/DocumentFile.h"
 #include "core/formula/ParamTable.h"
 #include "core/plot/MasshZoom.h"
+#include "gui/analysis/TInequalityTools.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TAboutDlg.h"
 #include "gui/app/TAns.h"
@@ -19,6 +21,7 @@
 #include "gui/plot/TGr.h"
 #include "gui/plot/TGrSurface.h"
 #include "gui/plot/TGraphExport.h"
+#include "gui/stats/TStatTools.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -131,6 +134,7 @@ void T__Main::createWindows() {
     m_about = new TAboutDlg(this);
     m_graphExport = new TGraphExport(*m_gr, this);
     m_pointsTools = std::make_unique<TFunctionPointsTools>(m_doc, *m_gr, *m_ans, this);
+    m_inequalities = std::make_unique<TInequalityTools>(m_doc, *m_gr, *m_ans, this);
 }
 
 QMdiSubWindow* T__Main::addChild(QWidget* w, const TWinRect& r) {
@@ -270,9 +274,17 @@ void T__Main::createActions() {
     m_numSSItem = Action("NumSSItem");
     m_pirsSItem = Action("PirsSItem");
     m_normItem = Action("NormItem");
+    m_stats = new TStatTools(m_doc, gr->I(), m_objList, m_ans, this);
+    call(m_numSSItem, [this] { m_stats->FrequencyTableCommand(); });
+    call(m_pirsSItem, [this] { m_stats->PearsonCommand(); });
+    call(m_normItem, [this] { m_stats->NormalDensityCommand(); });
     m_nerMenuItem = Action("NerMenuItem");
     m_sysNerMenuItem = Action("SysNerMenuItem");
     m_derivMenuItem = Action("DerivMenuItem");
+    call(m_nerMenuItem, [this] { m_inequalities->SolveInequality(); });
+    call(m_sysNerMenuItem, [this] { m_inequalities->SolveInequalitySystem(); });
+    call(Action("SysNerGMenuItem1"), [this] { m_inequalities->ShadeGxySystem(ShadeLess); });
+    call(Action("SysNerGMenuItem2"), [this] { m_inequalities->ShadeGxySystem(ShadeGreater); });
     call(newAction("RPointMenuItem", "Відстань до точки"), [gr] { gr->StartDistanceTool(); });
     m_gxyItem = call(newAction("GxyItem", "Значення виразу G(x,y) "), [this, gr] {
         if (TFn* f = m_doc.Objects.CurrentObject()) gr->StartValueTool(*f, f->FormulaText());

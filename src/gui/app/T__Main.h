@@ -21,7 +21,9 @@ class TGr;
 class TObjList;
 class TAns;
 class TCalcForm;
+class TStatTools;
 class TAboutDlg;
+class TInequalityTools;
 class TFunctionPointsTools;
 class TGraphExport;
 class TRecentMenu;
@@ -38,6 +40,7 @@ public:
     TObjList* ObjList() const { return m_objList; }
     TAns* Ans() const { return m_ans; }
     TCalcForm* CalcForm() const { return m_calc; }
+    TStatTools* StatTools() const { return m_stats; }
     QMdiSubWindow* GrWindow() const { return m_grSub; }
     QMdiSubWindow* ObjListWindow() const { return m_objListSub; }
     QMdiSubWindow* AnsWindow() const { return m_ansSub; }
@@ -123,7 +126,9 @@ private:
     TObjList* m_objList = nullptr;
     TAns* m_ans = nullptr;
     TCalcForm* m_calc = nullptr;
+    TStatTools* m_stats = nullptr;
     TAboutDlg* m_about = nullptr;
+    std::unique_ptr<TInequalityTools> m_inequalities;
     TGraphExport* m_graphExport = nullptr;
     TRecentMenu* m_recent = nullptr;
     std::unique_ptr<TFunctionPointsTools> m_pointsTools;

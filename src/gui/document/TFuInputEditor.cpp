@@ -3,6 +3,7 @@
 #include "gui/document/TFuInput.h"
 #include "gui/document/TNewCircle.h"
 #include "gui/plot/TGr.h"
+#include "gui/stats/SampleEditor.h"
 
 #include <memory>
 
@@ -33,6 +34,10 @@ bool TFuInputEditor::RunNewCircle(TCircleData& data) {
     return m_circle && m_circle->Run(data);
 }
 
+bool TFuInputEditor::RunSample(TSampleEntry& entry) {
+    return RunInstalledSampleEntry(entry);
+}
+
 TFuInput* InstallObjectEditor(QWidget* parent) {
     SetObjectEditor(nullptr);
     delete g_orphan.data();
@@ -40,6 +45,7 @@ TFuInput* InstallObjectEditor(QWidget* parent) {
     auto* dialog = new TFuInput(parent);
     auto* circle = new TNewCircle(parent);
     circle->SetGraphWindow(g_circleGr);
+    InstallSampleDialogs(parent);
     if (!parent) {
         g_orphan = dialog;
         g_circleOrphan = circle;

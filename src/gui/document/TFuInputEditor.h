@@ -16,6 +16,7 @@ public:
     // False, changing nothing, once the dialog is gone (the main window closed).
     bool RunFuInput(TFuInputData& data) override;
     bool RunNewCircle(TCircleData& data) override;
+    bool RunSample(TSampleEntry& entry) override;
     TFuInput* Dialog() const;
     TNewCircle* CircleDialog() const;
 
@@ -24,8 +25,9 @@ private:
     QPointer<TNewCircle> m_circle;
 };
 
-// Creates the entry dialog and the circle dialog (children of parent, which owns them) and installs the
-// editor that shows them, for the whole run. Called once at start-up; a second call replaces all three.
+// Creates the entry dialog, the circle dialog and the sample dialogs (children of parent, which owns them)
+// and installs the editor that shows them, for the whole run. Called once at start-up; a second call
+// replaces them all.
 // Returns the entry dialog.
 TFuInput* InstallObjectEditor(QWidget* parent);
 // The graph window on which the circle dialog lets the user pick points; before or after

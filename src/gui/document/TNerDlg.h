@@ -20,6 +20,8 @@ public:
     Relation SelectedRelation() const;
     std::string RightSide() const;
 
+    // The heading: "Розв'язування нерівностей виду:" until a tool sets its own.
+    QLabel* HeadLabel() const { return m_headLabel; }
     QLabel* NerLabel() const { return m_nerLabel; }
     QComboBox* NerComboBox() const { return m_nerComboBox; }
     QLineEdit* NerEdit() const { return m_nerEdit; }

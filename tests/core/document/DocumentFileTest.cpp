@@ -1,4 +1,5 @@
 #include "core/document/DocumentFile.h"
+#include "support/TempPath.h"
 
 #include "core/base/IniFile.h"
 #include "core/formula/ParamTable.h"
@@ -34,7 +35,7 @@ struct Session {
 };
 
 std::string TempPath(const std::string& name) {
-    return (::testing::TempDir().empty() ? std::string("/tmp/") : ::testing::TempDir()) + name;
+    return TestTempPath(name);
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {

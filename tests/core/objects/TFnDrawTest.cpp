@@ -48,7 +48,8 @@ TEST_F(DrawOnSurface, TangentDrawsItsBranchesWithoutStrokesAcrossTheAsymptotes) 
     }
     const Real edges[] = {-5, -3 * Pi / 2, -Pi / 2, Pi / 2, 3 * Pi / 2, 5};
     for (int b = 0; b + 1 < 6; ++b) {
-        const int lo = image.XToScr(edges[b]), hi = image.XToScr(edges[b + 1]);
+        // The first branch is visible only from the window's left edge on.
+        const int lo = image.XToScr(edges[b]) - (b == 0), hi = image.XToScr(edges[b + 1]);
         EXPECT_TRUE(
             std::any_of(lines.begin(), lines.end(),
                         [&](const TCanvasCall& l) { return l.Points[0].x > lo && l.Points[1].x < hi; }))
@@ -111,20 +112,20 @@ TEST_F(DrawOnSurface, ExplicitFunctionSamplesOnlyTheVisiblePartAndClosesAtItsUpp
     TSampledFn fn("X/10", "-100", "100", clRed);
     fn.Draw(image);
     ASSERT_GT(fn.Args.size(), 2u);
-    EXPECT_EQ(fn.Args.back(), 100); // the closing point is the unclipped bound
-    const std::vector<Real> walk(fn.Args.begin(), fn.Args.end() - 1);
+    // The walk ends at the window's edge, which it meets exactly: no chord runs on to the far bound.
+    EXPECT_EQ(fn.Args.back(), 5);
+    const std::vector<Real>& walk = fn.Args;
     EXPECT_EQ(walk.front(), -5);
     for (Real t : walk)
         EXPECT_TRUE(t >= -5 && t <= 5) << t;
     EXPECT_GE(walk.size(), 100u);
     EXPECT_LE(walk.size(), 102u);
-    // 95 units to the closing point are a jump: no segment to it.
     EXPECT_LE(Lines().back().Points[1].x, 400);
 
-    // Within 0.9 of the window's width it is joined, wherever it lies.
+    // A bound inside the window closes the walk itself.
     canvas.Clear();
-    TFn("X", "0", "10", clRed).Draw(image);
-    EXPECT_EQ(Lines().back().Points[1], (TPoint{image.XToScr(10), image.YToScr(10)}));
+    TFn("X", "-10", "2.05", clRed).Draw(image);
+    EXPECT_EQ(Lines().back().Points[1], (TPoint{image.XToScr(2.05L), image.YToScr(2.05L)}));
 }
 
 TEST_F(DrawOnSurface, SteepStretchesAreSampledTenTimesFiner) {
@@ -227,4 +228,54 @@ TEST_F(DrawOnSurface, ArcHighlightIsAThickPolylineOfPointsStepsWithSquaredEnds) 
               (std::vector<TPoint>{{0, 400}, {100, 300}, {200, 200}, {300, 100}, {400, 0}}));
     EXPECT_EQ(polylines[0].Pen, (TPen{clSilver, 4, PenStyle::Solid, PenMode::Copy}));
     EXPECT_EQ(canvas.CountOf(CallKind::Rectangle), 2);
+}
+
+TEST_F(DrawOnSurface, LongChordsAreDrawnWhereContinuousAndLeftOpenAtBreaks) {
+    constexpr Real None = -100; // no column range
+    const Real P = Pi / 2;
+    struct Row {
+        const char* formula;
+        const char* quality;
+        Real yHalf;               // the window is (-5; 5) across and (-yHalf; yHalf) up
+        std::vector<Real> breaks; // poles, which no line may cross
+        Real fullFrom, fullTo;    // between these x the graph runs from the bottom edge to the top one
+        bool flat;                // no line rises straight up
+        const char* why;
+    } rows[] = {
+        {"1000*X", "100", 5, {}, -0.01L, 0.01L, false, "crosses the window within a fine step"},
+        {"TG(X)", "20", 5, {-P, P}, -P, P, false, "leaves the window steeply between two steps"},
+        {"TG(X)", "100", 1000, {-3 * P, -P, P, 3 * P}, P, 3 * P, false, "1256 to -109 is no jump here"},
+        {"1/(X-0.055)", "100", 1000, {0.055L}, None, None, false, "-200 to 200 across the pole"},
+        {"INT(X)", "100", 5, {}, None, None, true, "the steps have no risers"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.formula) + ": " + r.why);
+        canvas.Clear();
+        image.SetMassh({-5, 5, -r.yHalf, r.yHalf});
+        TFn fn(r.formula, "-5", "5", clRed);
+        fn.Quality.SetFormula(r.quality);
+        fn.Draw(image);
+        const std::vector<TCanvasCall> lines = Lines();
+        EXPECT_FALSE(lines.empty());
+        bool top = false, bottom = false;
+        for (const TCanvasCall& l : lines) {
+            const TPoint p = l.Points[0], q = l.Points[1];
+            // The branches beside each pole keep to either side of the x axis there: a line from one side to
+            // the other joins them.
+            for (Real x : r.breaks) {
+                const int column = image.XToScr(x), axis = image.YToScr(0);
+                const bool nearPole = std::max(p.x, q.x) >= column - 2 && std::min(p.x, q.x) <= column + 2;
+                EXPECT_FALSE(nearPole && (p.y - axis) * (q.y - axis) < 0) << l;
+            }
+            if (r.flat && p.x == q.x) EXPECT_LE(std::abs(p.y - q.y), 1) << "a riser: " << l;
+            for (const TPoint& e : l.Points)
+                if (e.x >= image.XToScr(r.fullFrom) && e.x <= image.XToScr(r.fullTo)) {
+                    top = top || e.y <= 0;
+                    bottom = bottom || e.y >= 400;
+                }
+        }
+        if (r.fullFrom != None) {
+            EXPECT_TRUE(top && bottom);
+        }
+    }
 }

@@ -2,9 +2,11 @@
 #include "core/base/IniFile.h"
 #include "core/formula/ParamTable.h"
 #include "core/objects/ObjectFactory.h"
+#include "support/LongDoubleNear.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -158,4 +160,31 @@ TEST(TFn, EditFillsTheDialogAndTakesItBackOnlyOnOk) {
     expected.ByPoints = true;
     expected.GBuild = false;
     ExpectSameObject(fn, expected);
+}
+
+TEST(TFn, ExtentsLeaveOutOnlyTheValuesBesideAPole) {
+    const Real tan46 = std::tan(4.6L);
+    struct Row {
+        const char* formula;
+        const char* a;
+        const char* b;
+        Real minY, maxY;
+        const char* why;
+    } rows[] = {
+        {"1/X", "-5", "5", -10, 10, "the walk meets 0 exactly; the values beside the hole count"},
+        {"TG(X)", "-5", "5", -tan46, tan46, "14 and -34 beside PI/2, 80 and -11 beside 3*PI/2 are left out"},
+        {"INT(X)", "-5", "5", -5, 5, "the values beside a jump are drawn, and count"},
+        {"1/(X-0.05)", "-5", "5", -1 / 0.15L, 1 / 0.15L, "-20 and 20 beside the pole are left out"},
+        {"X^3-3*X", "-2.5", "2.5", -8.125L, 8.125L, "no pole: every sample counts"},
+    };
+    TMasshImage image;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.formula) + ": " + r.why);
+        TFn fn(r.formula, r.a, r.b, clRed);
+        fn.CalcBounds(image);
+        EXPECT_LD_NEAR(fn.MinY, r.minY, 1e-15L);
+        EXPECT_LD_NEAR(fn.MaxY, r.maxY, 1e-15L);
+        EXPECT_EQ(fn.MinX, fn.RangeA.Value());
+        EXPECT_EQ(fn.MaxX, fn.RangeB.Value());
+    }
 }

@@ -63,8 +63,35 @@ TEST_F(CurveOnSurface, AHugeArgumentRangeTakesMaxCurveStepsEvaluations) {
         mutable long long Calls = 0;
     } fp("SIN(T)", "COS(T)", "0", "1E9", clRed);
     fp.Draw(image);
-    EXPECT_EQ(fp.Calls, MaxCurveSteps + 1);
+    // Runs of the normal step, about MaxCurveSteps of them in all (the circle has no steep stretch).
+    EXPECT_GE(fp.Calls, MaxCurveSteps);
+    EXPECT_LE(fp.Calls, MaxCurveSteps + MaxCurveSteps / 50);
     EXPECT_FALSE(canvas.CallsOf(CallKind::Line).empty());
+}
+
+TEST_F(CurveOnSurface, AHugeArgumentRangeIsTheCurveAtTheNormalStep) {
+    image.SetMassh({-1.25L, 1.25L, -1.25L, 1.25L}); // 160 pixels a unit
+    TFp parametric("SIN(T)", "COS(T)", "0", "1000000", clRed);
+    TFf polar("1", "0", "1000000", clRed);
+    auto offCircle = [](Real px, Real py) { // pixels from the unit circle
+        return std::fabs(std::hypot(px / 160 - 1.25L, 1.25L - py / 160) - 1) * 160;
+    };
+    for (TFn* curve : {static_cast<TFn*>(&parametric), static_cast<TFn*>(&polar)}) {
+        SCOPED_TRACE(curve->Caption());
+        canvas.Clear();
+        curve->Draw(image);
+        const auto lines = canvas.CallsOf(CallKind::Line);
+        int quadrants[4] = {};
+        for (const TCanvasCall& l : lines) {
+            const TPoint p = l.Points[0], q = l.Points[1];
+            // Both ends and the middle of each chord lie on the circle: no chord cuts across it.
+            EXPECT_LE(offCircle(p.x, p.y), 2) << l;
+            EXPECT_LE(offCircle((p.x + q.x) / 2.0L, (p.y + q.y) / 2.0L), 2) << l;
+            ++quadrants[(p.x < 200) + 2 * (p.y > 200)];
+        }
+        for (int q : quadrants)
+            EXPECT_GT(q, 100);
+    }
 }
 
 TEST(TFp, ParametersOfEitherFormula) {

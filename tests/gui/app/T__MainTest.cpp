@@ -1,6 +1,7 @@
 // The program as a user meets it: the frame with its three windows, objects typed into the entry dialog, the
 // graph built and zoomed, parameters stepped, documents saved and opened.
 #include "gui/app/T__Main.h"
+#include "support/TempPath.h"
 
 #include "core/base/MessageTable.h"
 #include "core/document/GraphPicture.h"
@@ -71,7 +72,7 @@ protected:
     }
     // A document made by hand, opened as by "Додати...".
     void Add(const std::string& text) {
-        const std::string path = ::testing::TempDir() + "main-test.vr1";
+        const std::string path = TestTempPath("main-test.vr1");
         std::ofstream(path) << text;
         ASSERT_TRUE(m_main->AddDocument(QString::fromStdString(path)));
     }
@@ -169,8 +170,8 @@ TEST_F(MainWindowTest, SteppingP1MovesTheCurveAtOnce) {
 
 TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAndNoAsksForAnotherName) {
     Add("[Vorn1]\nNum=1\n[Obj1]\nObjType=Normal\nFunc=X\nA=-1\nB=1\n");
-    const QString taken = QString::fromStdString(::testing::TempDir() + "taken.vr1");
-    const QString fresh = QString::fromStdString(::testing::TempDir() + "fresh");
+    const QString taken = QString::fromStdString(TestTempPath("taken.vr1"));
+    const QString fresh = QString::fromStdString(TestTempPath("fresh"));
     QFile::remove(fresh + ".vr1");
     {
         QFile f(taken);
@@ -338,7 +339,7 @@ TEST_F(MainWindowTest, AddingAFileKeepsTheDocumentsNameSoSavingLeavesTheAddedFil
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
     auto write = [](const char* name, const char* text) {
-        const QString path = QString::fromStdString(::testing::TempDir()) + name;
+        const QString path = QString::fromStdString(TestTempPath(name));
         std::ofstream(path.toStdString(), std::ios::binary) << text;
         return path;
     };
