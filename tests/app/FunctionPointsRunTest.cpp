@@ -2,6 +2,7 @@
 // on the exported picture.
 #include "app/RunMode.h"
 #include "core/base/NumberText.h"
+#include "support/TempPath.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@
 
 namespace {
 std::string WriteDoc(const std::string& name, const std::string& text) {
-    const std::string path = ::testing::TempDir() + name;
+    const std::string path = TestTempPath(name);
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
@@ -66,7 +67,7 @@ TEST(FunctionPointsRun, NothingForACurveAndTheRootsAreMarkedOnThePicture) {
     EXPECT_EQ(out, "");
     EXPECT_NE(err.find("gives nothing"), std::string::npos) << err;
 
-    const std::string png = ::testing::TempDir() + "roots.png";
+    const std::string png = TestTempPath("roots.png");
     err.clear();
     ASSERT_EQ(RunCommandMode({"roots", "object=1", "--export", png, "--size", "400x400", doc}, out, err), 0)
         << err;
