@@ -1,5 +1,6 @@
 #include "core/analysis/FunctionPointsCommands.h"
 
+#include "core/analysis/AnswerLines.h"
 #include "core/analysis/FunctionPoints.h"
 #include "core/base/NumberText.h"
 #include "core/objects/TFn.h"
@@ -10,7 +11,6 @@
 namespace T = FunctionPointTexts;
 
 namespace {
-const char* const Separator = "____________________________________";
 constexpr int MarkRadius = 3;
 
 TRealFunction ValuesOf(const TFn& f) {
@@ -74,7 +74,7 @@ TCommandOutcome RunRootsCommand(TCommandContext& context, const TCommandInputs&)
     } else {
         lines.push_back(T::NoRoots);
     }
-    lines.push_back(Separator);
+    lines.push_back(AnswerSeparatorLine);
     return outcome;
 }
 
@@ -98,7 +98,7 @@ TCommandOutcome RunExtremaCommand(TCommandContext& context, const TCommandInputs
     } else {
         lines.push_back(T::NoExtrema);
     }
-    lines.push_back(Separator);
+    lines.push_back(AnswerSeparatorLine);
     return outcome;
 }
 
@@ -131,6 +131,6 @@ TCommandOutcome RunIntersectionsCommand(TCommandContext& context, const TCommand
         }
         if (xs.empty()) lines.push_back(T::NoCross);
     }
-    lines.push_back(Separator);
+    lines.push_back(AnswerSeparatorLine);
     return outcome;
 }

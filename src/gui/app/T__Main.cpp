@@ -135,6 +135,7 @@ void T__Main::createWindows() {
     m_graphExport = new TGraphExport(*m_gr, this);
     m_pointsTools = std::make_unique<TFunctionPointsTools>(m_doc, *m_gr, *m_ans, this);
     m_inequalities = std::make_unique<TInequalityTools>(m_doc, *m_gr, *m_ans, this);
+    createAnalysisTools();
 }
 
 QMdiSubWindow* T__Main::addChild(QWidget* w, const TWinRect& r) {
@@ -285,6 +286,7 @@ void T__Main::createActions() {
     call(m_sysNerMenuItem, [this] { m_inequalities->SolveInequalitySystem(); });
     call(Action("SysNerGMenuItem1"), [this] { m_inequalities->ShadeGxySystem(ShadeLess); });
     call(Action("SysNerGMenuItem2"), [this] { m_inequalities->ShadeGxySystem(ShadeGreater); });
+    connectAnalysisCommands();
     call(newAction("RPointMenuItem", "Відстань до точки"), [gr] { gr->StartDistanceTool(); });
     m_gxyItem = call(newAction("GxyItem", "Значення виразу G(x,y) "), [this, gr] {
         if (TFn* f = m_doc.Objects.CurrentObject()) gr->StartValueTool(*f, f->FormulaText());

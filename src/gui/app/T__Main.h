@@ -23,6 +23,9 @@ class TAns;
 class TCalcForm;
 class TStatTools;
 class TAboutDlg;
+class TRngInputP;
+class TDerivDlg;
+enum class TIntegralMode : int;
 class TInequalityTools;
 class TFunctionPointsTools;
 class TGraphExport;
@@ -40,6 +43,8 @@ public:
     TObjList* ObjList() const { return m_objList; }
     TAns* Ans() const { return m_ans; }
     TCalcForm* CalcForm() const { return m_calc; }
+    TRngInputP* RngInputP() const { return m_rngInputP; }
+    TDerivDlg* DerivDlg() const { return m_derivDlg; }
     TStatTools* StatTools() const { return m_stats; }
     QMdiSubWindow* GrWindow() const { return m_grSub; }
     QMdiSubWindow* ObjListWindow() const { return m_objListSub; }
@@ -85,6 +90,10 @@ public:
     void ShowObjectList();
     void ShowAnswers();
     void ShowCalculator();
+    // The analysis commands (T__MainAnalysis.cpp): the six items of "Інтеграли" on the checked entries, and
+    // "Похідна..." on the current one, which stays checked while its dialog is open.
+    void IntegralCommand(TIntegralMode mode);
+    void DerivativeCommand();
 
 signals:
     // A document was opened, or saved, under this name (for the recent documents).
@@ -97,6 +106,8 @@ protected:
 
 private:
     void createWindows();
+    void createAnalysisTools();
+    void connectAnalysisCommands();
     void updateCaption();
     // "Дані не збережено! Зберегти?" when the document has unsaved changes or the graph has labels; false
     // when the user cancels (or the save he asked for failed).
@@ -128,6 +139,8 @@ private:
     TCalcForm* m_calc = nullptr;
     TStatTools* m_stats = nullptr;
     TAboutDlg* m_about = nullptr;
+    TRngInputP* m_rngInputP = nullptr;
+    TDerivDlg* m_derivDlg = nullptr;
     std::unique_ptr<TInequalityTools> m_inequalities;
     TGraphExport* m_graphExport = nullptr;
     TRecentMenu* m_recent = nullptr;
