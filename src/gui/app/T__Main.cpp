@@ -165,6 +165,15 @@ QAction* T__Main::Action(const QString& name) const {
     return findChild<QAction*>(name);
 }
 
+TExtraSettings T__Main::ExtraSettings() const {
+    return {m_gr->I().EqualScale(), m_recent->Files().Paths()};
+}
+
+void T__Main::ApplyExtraSettings(const TExtraSettings& settings) {
+    m_gr->SetEqualScale(settings.EqualScale);
+    m_recent->SetPaths(settings.RecentFiles);
+}
+
 void T__Main::createActions() {
     TGr* gr = m_gr;
     TObjList* ol = m_objList;

@@ -1,6 +1,7 @@
 #pragma once
 // The program's frame: the MDI window holding the graph, object list and answers windows, with the toolbar
 // and the main menu through which every command is reached.
+#include "core/app/ExtraSettings.h"
 #include "core/app/WindowLayout.h"
 #include "core/document/DocumentFile.h"
 #include "core/document/TDocument.h"
@@ -53,6 +54,9 @@ public:
     QAction* Action(const QString& name) const;
     TGraphExport* GraphExport() const { return m_graphExport; }
     TRecentMenu* RecentMenu() const { return m_recent; }
+    // Equal scale and the recent documents, as the settings file keeps them.
+    TExtraSettings ExtraSettings() const;
+    void ApplyExtraSettings(const TExtraSettings& settings);
 
     // The document commands. Each answers false when the user gave up or a file could not be written.
     bool NewFile();

@@ -1,4 +1,5 @@
 #include "core/app/RecentFiles.h"
+#include "core/app/ExtraSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -23,4 +24,24 @@ TEST(RecentFiles, NewestFirstEachOnceAtMostNine) {
 TEST(RecentFiles, CaptionsNumberTheNamesAndShowThePathWhereNamesRepeat) {
     EXPECT_EQ(RecentFileCaptions({"/home/t/a.vr1", "/home/t/x/b.vr1", "/srv/a.vr1", "/m/R&D.vr1"}),
               (std::vector<std::string>{"&1 /home/t/a.vr1", "&2 b.vr1", "&3 /srv/a.vr1", "&4 R&&D.vr1"}));
+}
+
+TEST(ExtraSettings, EqualScaleAndRecentFilesGoThroughTheSettingsFileAndKeepOtherKeys) {
+    IniFile ini("");
+    ini.LoadFromText("[Graph]\nBackColor=255\n[RecentFiles]\nFile1=/old.vr1\nFile7=/older.vr1\n");
+    TExtraSettings read = ReadExtraSettings(ini);
+    EXPECT_FALSE(read.EqualScale);
+    EXPECT_EQ(read.RecentFiles, (std::vector<std::string>{"/old.vr1", "/older.vr1"})) << "gaps are left out";
+
+    WriteExtraSettings(ini, {true, {"/a b.vr1", "/c.vr1"}});
+    EXPECT_EQ(ini.ReadInteger("Graph", "BackColor", 0), 255) << "the program's own keys stay";
+    EXPECT_FALSE(ini.ValueExists("RecentFiles", "File7")) << "the old list is replaced";
+    IniFile again("");
+    again.LoadFromText(ini.ToText());
+    read = ReadExtraSettings(again);
+    EXPECT_TRUE(read.EqualScale);
+    EXPECT_EQ(read.RecentFiles, (std::vector<std::string>{"/a b.vr1", "/c.vr1"}));
+
+    again.LoadFromText("[Graph]\nEqualScale=yes\n");
+    EXPECT_FALSE(ReadExtraSettings(again).EqualScale) << "unreadable: the default";
 }

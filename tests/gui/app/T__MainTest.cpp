@@ -417,6 +417,14 @@ TEST_F(MainWindowTest, RecentDocumentsFollowOpeningAndSavingAndForgetOnesThatCan
     EXPECT_EQ(error, QString::fromStdString(Msg(msg::DocumentReadError)));
     EXPECT_EQ(recent.Files().Paths().size(), 1u) << "a document that cannot be read leaves the list";
     EXPECT_FALSE(recent.Item(1)->isVisible());
+
+    // What the settings file keeps, and gives back at the next start.
+    const TExtraSettings kept = m_main->ExtraSettings();
+    EXPECT_EQ(kept.RecentFiles, std::vector<std::string>{QFileInfo(a).absoluteFilePath().toStdString()});
+    m_main->ApplyExtraSettings({true, {"/x/one.vr1", "/x/two.vr1"}});
+    EXPECT_TRUE(I().EqualScale());
+    EXPECT_EQ(recent.Item(1)->text(), "&2 two.vr1");
+    I().SetEqualScale(false);
 }
 
 TEST_F(MainWindowTest, FunctionPointCommandsWorkOnTheCurrentExplicitFunction) {
