@@ -473,6 +473,9 @@ TEST_F(MainWindowTest, EqualScaleIsAnItemOfTheScaleMenuThatStaysOn) {
     m_main->ZoomIn();
     m_main->Action("BegMItem")->trigger();
     EXPECT_NEAR(perPixel(), 0, 1e-12) << "on through the zoom commands";
+    m_main->GrWindow()->resize(m_main->GrWindow()->size() + QSize(60, -40));
+    QApplication::processEvents();
+    EXPECT_NEAR(perPixel(), 0, 1e-12) << "and through a new size of the graph";
     I().SetEqualScale(false);
     emit m_main->findChild<QMenu*>("MashSub")->aboutToShow();
     EXPECT_FALSE(equal->isChecked()) << "the check follows the surface";

@@ -529,25 +529,3 @@ TEST_F(TGrTest, APinchZoomsAboutTheFingersAndIsOneStepBack) {
     pinch(Qt::EndNativeGesture, 0);
     EXPECT_EQ(Gr().I().OldMassh(), InitialMassh);
 }
-
-TEST_F(TGrTest, EqualScaleKeepsAUnitAsLongOnBothAxesThroughResizesAndTheWheel) {
-    Gr().resize(500, 300);
-    QApplication::processEvents();
-    Gr().SetEqualScale(true);
-    const auto unitsEqual = [this] {
-        const TMasshImage& i = Gr().I();
-        const Real perX = (i.Massh().XMax - i.Massh().XMin) / i.Width();
-        const Real perY = (i.Massh().YMax - i.Massh().YMin) / i.Height();
-        return std::fabs(perX / perY - 1) < 1e-12;
-    };
-    EXPECT_TRUE(unitsEqual());
-    Gr().resize(300, 500);
-    QApplication::processEvents();
-    EXPECT_TRUE(unitsEqual()) << "after a resize";
-    const QPoint at(50, 60);
-    QWheelEvent wheel(QPointF(at), QPointF(Surface()->mapToGlobal(at)), QPoint(), QPoint(0, -240),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(Surface(), &wheel);
-    EXPECT_TRUE(unitsEqual()) << "after the wheel";
-    Gr().SetEqualScale(false);
-}
