@@ -12,6 +12,7 @@
 #include "gui/app/TAns.h"
 #include "gui/app/TCalcForm.h"
 #include "gui/app/TFunctionPointsTools.h"
+#include "gui/app/TNVOpsDlg.h"
 #include "gui/app/TRecentMenu.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/document/TFuInput.h"
@@ -21,6 +22,8 @@
 #include "gui/plot/TGr.h"
 #include "gui/plot/TGrSurface.h"
 #include "gui/plot/TGraphExport.h"
+#include "gui/plot/TGraphOps.h"
+#include "gui/plot/TLabelsDlg.h"
 #include "gui/stats/TStatTools.h"
 
 #include <QAbstractSpinBox>
@@ -134,6 +137,13 @@ void T__Main::createWindows() {
     m_about = new TAboutDlg(this);
     m_graphExport = new TGraphExport(*m_gr, this);
     m_pointsTools = std::make_unique<TFunctionPointsTools>(m_doc, *m_gr, *m_ans, this);
+    m_opsDlg = new TNVOpsDlg(this);
+    m_graphOps = new TGraphOps(this);
+    m_labelsDlg = new TLabelsDlg(m_gr, this);
+    m_gr->SetGraphOps(m_graphOps);
+    m_gr->I().OnMasshDialog = [this](TMasshImage& image) {
+        if (m_graphOps->Run(image)) emit m_gr->MasshChanged();
+    };
     m_inequalities = std::make_unique<TInequalityTools>(m_doc, *m_gr, *m_ans, this);
     createAnalysisTools();
 }
@@ -221,7 +231,7 @@ void T__Main::createActions() {
     m_paste1->setShortcut(QKeySequence::Paste);
     newAction("PremierWins", "Початкові розміри та положення вікон", &T__Main::InitialWindowLayout);
     newAction("AutoWinItem", "Авторозміри вікон", &T__Main::ToggleAutoArrange)->setCheckable(true);
-    newAction("G1OpsItem", "Налагодження параметрів програми...");
+    newAction("G1OpsItem", "Налагодження параметрів програми...", &T__Main::OptionsCommand);
 
     // Graph.
     m_buildGrItem = call(newAction("BuildGrItem", "Побудувати"), [gr] { gr->GrBldClick(); });
@@ -236,7 +246,10 @@ void T__Main::createActions() {
     call(newAction("N17", "Показувати масштаб"), [gr] { gr->MasshViewClick(); })->setCheckable(true);
     m_scaleGroup = new QActionGroup(this);
     call(newAction("AutoMItem", "Автоматичний масштаб"), [this] { SetAutoScale(true); });
-    call(newAction("UserMItem", "Масштаб користувача"), [this] { SetAutoScale(false); });
+    call(newAction("UserMItem", "Масштаб користувача"), [this] {
+        SetAutoScale(false);
+        GraphOptionsCommand(TGraphOpsPage::Massh);
+    });
     for (const char* n : {"AutoMItem", "UserMItem"}) {
         Action(n)->setCheckable(true);
         m_scaleGroup->addAction(Action(n));
@@ -244,8 +257,9 @@ void T__Main::createActions() {
     call(newAction("EqualMItem", "Рівний масштаб"), [gr](bool on) {
         gr->SetEqualScale(on);
     })->setCheckable(true);
-    newAction("N23", "Мітки...");
-    newAction("OptionGrItem", "Параметри вікна \"Графік\"...");
+    newAction("N23", "Мітки...", &T__Main::LabelsCommand);
+    call(newAction("OptionGrItem", "Параметри вікна \"Графік\"..."),
+         [this] { GraphOptionsCommand(TGraphOpsPage::Axe); });
 
     // Operations: the analysis tools attach here as they are built.
     for (const auto& [name, caption] : std::initializer_list<std::pair<const char*, const char*>>{
@@ -328,7 +342,10 @@ void T__Main::createActions() {
     call(tool("TBDec", "Декартові координати", ToolGlyph::Cartesian), [this] { SetCartesian(false); });
     call(tool("TBPolar", "Полярні координати", ToolGlyph::Polar), [this] { SetCartesian(true); });
     call(tool("TBMAuto", "Автоматичний масштаб", ToolGlyph::AutoScale), [this] { SetAutoScale(true); });
-    call(tool("TBMUser", "Масштаб користувача", ToolGlyph::UserScale), [this] { SetAutoScale(false); });
+    call(tool("TBMUser", "Масштаб користувача", ToolGlyph::UserScale), [this] {
+        SetAutoScale(false);
+        GraphOptionsCommand(TGraphOpsPage::Massh);
+    });
     auto* userScaleGroup = new QActionGroup(this);
     for (const char* n : {"TBDec", "TBPolar"}) {
         Action(n)->setCheckable(true);
@@ -736,6 +753,7 @@ void T__Main::closeEvent(QCloseEvent* e) {
     }
     m_calc->hide();
     e->accept();
+    WriteSettings();
 }
 
 bool T__Main::confirmDiscard() {

@@ -2,6 +2,8 @@
 // The program's frame: the MDI window holding the graph, object list and answers windows, with the toolbar
 // and the main menu through which every command is reached.
 #include "core/app/ExtraSettings.h"
+#include "core/app/LanguageFile.h"
+#include "core/app/ProgramSettings.h"
 #include "core/app/WindowLayout.h"
 #include "core/document/DocumentFile.h"
 #include "core/document/TDocument.h"
@@ -12,6 +14,8 @@
 
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -24,6 +28,10 @@ class TAns;
 class TCalcForm;
 class TStatTools;
 class TAboutDlg;
+class TGraphOps;
+class TLabelsDlg;
+class TNVOpsDlg;
+enum class TGraphOpsPage;
 class TRngInputP;
 class TDerivDlg;
 enum class TIntegralMode : int;
@@ -99,6 +107,34 @@ public:
     void IntegralCommand(TIntegralMode mode);
     void DerivativeCommand();
 
+    // ---- Settings and interface languages ----
+
+    // Start-up once the windows exist: the built-in texts go to the default language file, the settings are
+    // read and applied, and the window is shown as they say. Without a settings folder (ProgramFolders) the
+    // program starts with the defaults and keeps nothing.
+    void Start();
+    // The settings file of this run; a missing or damaged one gives the defaults.
+    void ReadSettings();
+    // When the window closes, if Start ran with a settings folder. Failures are ignored.
+    void WriteSettings();
+    TProgramSettings CurrentSettings() const;
+    void ApplySettings(const TProgramSettings& s);
+    // The languages the options dialog offers: the installed files, and the built-in texts as "Українська"
+    // when no file carries that name.
+    std::vector<std::string> LanguageNames();
+    // Every window, the message table and the toolkit's own dialogs in the named language; false, changing
+    // nothing, when it is not installed.
+    bool ApplyLanguage(const std::string& name);
+    const std::string& Language() const { return m_language; }
+
+    // "Налагодження параметрів програми...", "Мітки..." and the graph options on one of their pages.
+    void OptionsCommand();
+    void LabelsCommand();
+    void GraphOptionsCommand(TGraphOpsPage page);
+    TGraphOps* GraphOps() const { return m_graphOps; }
+    TLabelsDlg* LabelsDlg() const { return m_labelsDlg; }
+    TNVOpsDlg* OpsDlg() const { return m_opsDlg; }
+
 signals:
     // A document was opened, or saved, under this name (for the recent documents).
     void DocumentNamed(const QString& path);
@@ -143,6 +179,13 @@ private:
     TCalcForm* m_calc = nullptr;
     TStatTools* m_stats = nullptr;
     TAboutDlg* m_about = nullptr;
+    TGraphOps* m_graphOps = nullptr;
+    TLabelsDlg* m_labelsDlg = nullptr;
+    TNVOpsDlg* m_opsDlg = nullptr;
+    std::string m_language = DefaultLanguageName;
+    std::vector<TLanguage> m_languages;
+    bool m_keepsSettings = false;    // Start ran with a settings folder: the settings are written on closing
+    TProgramSettings m_readSettings; // what was read: the places of windows minimised when closing
     TRngInputP* m_rngInputP = nullptr;
     TDerivDlg* m_derivDlg = nullptr;
     std::unique_ptr<TInequalityTools> m_inequalities;

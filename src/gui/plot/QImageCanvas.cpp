@@ -366,7 +366,9 @@ void TQImageCanvas::DrawFocusRect(int l, int t, int r, int b) {
 QFont TQImageCanvas::ToQFont(const TFont& font) {
     const QString family = QString::fromStdString(font.Name);
     QFont result;
-    if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
+    if (IsDesktopFontName(font.Name))
+        result.setFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    else if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
         result.setFamily(family);
     else
         result.setStyleHint(QFont::SansSerif);

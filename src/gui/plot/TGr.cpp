@@ -6,11 +6,13 @@
 #include "core/plot/MasshZoom.h"
 #include "core/plot/MouseGesture.h"
 #include "core/plot/PointMarks.h"
+#include "gui/app/LanguageWalk.h"
 #include "gui/app/MessageDlg.h" // Q(), S()
 #include "gui/app/TAns.h"
 #include "gui/plot/TDLabelDlg.h"
 #include "gui/plot/TDistanceTool.h"
 #include "gui/plot/TGrSurface.h"
+#include "gui/plot/TGraphOps.h"
 #include "gui/plot/TGraphTool.h"
 #include "gui/plot/TModalLoan.h"
 #include "gui/plot/TPointGrid.h"
@@ -50,6 +52,8 @@ QLabel* MakeStatusLine(QWidget* parent, const char* name) {
     label->setTextInteractionFlags(Qt::NoTextInteraction);
     label->setMinimumHeight(label->fontMetrics().height() + 4);
     label->setMouseTracking(true);
+    // Its text is the program's data, not a caption for language files.
+    SetComponentKind(label, TComponentKind::StatusBar);
     return label;
 }
 
@@ -115,6 +119,7 @@ void TGr::CreateComponents() {
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 0);
     m_splitter->setSizes({DefaultHeight, SGDefaultHeight});
+    m_pointListHeight = SGDefaultHeight;
 
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(0, 0, 0, 0);
@@ -158,6 +163,13 @@ void TGr::CreateComponents() {
     connect(m_surface, &TGrSurface::SizeChanged, this, &TGr::SurfaceResized);
     connect(m_sg, &TPointGrid::Changed, this, &TGr::Redraw);
     connect(m_sg->RecPopup(), &QAction::triggered, this, &TGr::RecPopupClick);
+    // The list's height is remembered while it is hidden, and it shows again at that height.
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
+        if (m_sg->isVisibleTo(m_splitter)) m_pointListHeight = m_splitter->sizes().value(1);
+    });
+    connect(m_sg->HidePopup(), &QAction::triggered, this, [this](bool hidden) {
+        if (!hidden) SetPointListHeight(m_pointListHeight);
+    });
 }
 
 void TGr::CreateMenus() {
@@ -197,7 +209,11 @@ void TGr::CreateMenus() {
     connect(m_delCrossPopup, &QAction::triggered, this, &TGr::DelCrossPopupClick);
     connect(m_insCrossPopup, &QAction::triggered, this, &TGr::InsCrossPopupClick);
     connect(m_addCrossPopup, &QAction::triggered, this, &TGr::AddCrossPopupClick);
-    connect(m_masshPopup, &QAction::triggered, this, [this] { m_image.MasshDialog(); });
+    connect(m_masshPopup, &QAction::triggered, this, [this] {
+        if (!m_graphOps) return;
+        m_graphOps->SetStartPage(TGraphOpsPage::Axe);
+        m_image.MasshDialog();
+    });
 }
 
 // ---- Commands ----
@@ -240,6 +256,32 @@ void TGr::MasshViewClick() {
 
 bool TGr::MasshVisible() const {
     return m_masshView->isChecked();
+}
+
+void TGr::SetMasshVisible(bool visible) {
+    if (visible != MasshVisible()) m_masshView->trigger();
+}
+
+void TGr::SetGraphOps(TGraphOps* graphOps) {
+    m_graphOps = graphOps;
+    m_masshPopup->setEnabled(graphOps != nullptr);
+}
+
+int TGr::PointListHeight() const {
+    return m_sg->isVisibleTo(m_splitter) ? m_splitter->sizes().value(1) : m_pointListHeight;
+}
+
+void TGr::SetPointListHeight(int height) {
+    m_pointListHeight = height;
+    if (!m_sg->isVisibleTo(m_splitter)) return;
+    const QList<int> sizes = m_splitter->sizes();
+    m_splitter->setSizes({std::max(1, sizes.value(0) + sizes.value(1) - height), height});
+}
+
+void TGr::HidePointList() {
+    if (m_sg->isVisibleTo(m_splitter)) m_pointListHeight = m_splitter->sizes().value(1);
+    m_sg->hide();
+    m_sg->HidePopup()->setChecked(true);
 }
 
 void TGr::CoordFromKeyboard() {

@@ -29,6 +29,7 @@ class TAns;
 class TDLabelDlg;
 class TFunc;
 class TGrSurface;
+class TGraphOps;
 struct TDocument;
 
 class TGr : public QWidget {
@@ -108,8 +109,16 @@ public:
     QAction* HidePopup() const { return m_sg->HidePopup(); }
     QMenu* SGPopup() const { return m_sg->Popup(); }
     QMenu* GraphPopup() const { return m_graphPopup; }
-    // "Параметри вікна "Графік"...": disabled until the options dialog exists.
+    // "Параметри вікна "Графік"...": the graph options dialog on its "Графік" page; disabled until the
+    // dialog is given.
     QAction* MasshPopup() const { return m_masshPopup; }
+    void SetGraphOps(TGraphOps* graphOps);
+    // "Показувати масштаб": the two scale lines.
+    void SetMasshVisible(bool visible);
+    // The point list's height, kept while the list is hidden; it shows again at that height.
+    int PointListHeight() const;
+    void SetPointListHeight(int height);
+    void HidePointList();
     TDLabelDlg* DLabelDlg() const { return m_labelDlg; }
     // Shown only while the window is borrowed.
     QPushButton* OKBtn() const { return m_okBtn; }
@@ -235,6 +244,8 @@ private:
     TPointGrid* m_sg = nullptr;
     QPushButton* m_okBtn = nullptr;
     TDLabelDlg* m_labelDlg = nullptr;
+    TGraphOps* m_graphOps = nullptr;
+    int m_pointListHeight = 0;
 
     QMenu* m_graphPopup = nullptr;
     QAction* m_grBld = nullptr;
