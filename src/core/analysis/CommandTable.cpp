@@ -2,6 +2,7 @@
 #include "core/analysis/BrokenLineRun.h"
 #include "core/analysis/CommandRegistry.h"
 #include "core/analysis/DerivativeTool.h"
+#include "core/analysis/FunctionPointsCommands.h"
 #include "core/analysis/InequalityCommands.h"
 #include "core/analysis/IntegralTool.h"
 #include "core/stats/StatRunCommands.h"
@@ -94,6 +95,13 @@ const std::vector<TCommandInfo>& RunCommands() {
          TSelectionRule::Current,
          {{"X", "1"}, {"DX", "0.1"}, {"secant", "1"}, {"tangent", "1"}},
          DerivativeCommand},
+        {"roots", FunctionPointTexts::RootsItem, TSelectionRule::Current, {}, RunRootsCommand},
+        {"extrema", FunctionPointTexts::ExtremaItem, TSelectionRule::Current, {}, RunExtremaCommand},
+        {"intersections",
+         FunctionPointTexts::CrossItem,
+         TSelectionRule::Checked,
+         {},
+         RunIntersectionsCommand},
     };
     return commands;
 }

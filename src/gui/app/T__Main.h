@@ -1,6 +1,7 @@
 #pragma once
 // The program's frame: the MDI window holding the graph, object list and answers windows, with the toolbar
 // and the main menu through which every command is reached.
+#include "core/app/ExtraSettings.h"
 #include "core/app/LanguageFile.h"
 #include "core/app/ProgramSettings.h"
 #include "core/app/WindowLayout.h"
@@ -36,6 +37,9 @@ class TRngInputP;
 class TDerivDlg;
 enum class TIntegralMode : int;
 class TInequalityTools;
+class TFunctionPointsTools;
+class TGraphExport;
+class TRecentMenu;
 
 class T__Main : public QMainWindow {
     Q_OBJECT
@@ -57,6 +61,11 @@ public:
     QMdiSubWindow* AnsWindow() const { return m_ansSub; }
     // The actions by component name, for tests and the language files.
     QAction* Action(const QString& name) const;
+    TGraphExport* GraphExport() const { return m_graphExport; }
+    TRecentMenu* RecentMenu() const { return m_recent; }
+    // Equal scale and the recent documents, as the settings file keeps them.
+    TExtraSettings ExtraSettings() const;
+    void ApplyExtraSettings(const TExtraSettings& settings);
 
     // The document commands. Each answers false when the user gave up or a file could not be written.
     bool NewFile();
@@ -127,6 +136,10 @@ public:
     TLabelsDlg* LabelsDlg() const { return m_labelsDlg; }
     TNVOpsDlg* OpsDlg() const { return m_opsDlg; }
 
+signals:
+    // A document was opened, or saved, under this name (for the recent documents).
+    void DocumentNamed(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -178,6 +191,9 @@ private:
     TRngInputP* m_rngInputP = nullptr;
     TDerivDlg* m_derivDlg = nullptr;
     std::unique_ptr<TInequalityTools> m_inequalities;
+    TGraphExport* m_graphExport = nullptr;
+    TRecentMenu* m_recent = nullptr;
+    std::unique_ptr<TFunctionPointsTools> m_pointsTools;
     QMdiSubWindow* m_grSub = nullptr;
     QMdiSubWindow* m_objListSub = nullptr;
     QMdiSubWindow* m_ansSub = nullptr;
@@ -219,6 +235,9 @@ private:
     QAction* m_sysNerGMenuItem = nullptr; // the submenu of the two G(x,y) systems
     QAction* m_derivMenuItem = nullptr;
     QAction* m_gxyItem = nullptr;
+    QAction* m_rootsItem = nullptr;
+    QAction* m_extremaItem = nullptr;
+    QAction* m_crossItem = nullptr;
     // Commands shown but not part of the program yet: never enabled.
     std::set<const QAction*> m_unbuilt;
     QMetaObject::Connection m_focusedEditSelection;

@@ -87,6 +87,7 @@ void T__Main::ReadSettings() {
     if (!ProgramFolders().Program.empty())
         HelpFileName() = (std::filesystem::path(ProgramFolders().Program) / HelpFileName()).string();
     ApplySettings(m_readSettings);
+    ApplyExtraSettings(ReadExtraSettings(ini));
 }
 
 void T__Main::ApplySettings(const TProgramSettings& s) {
@@ -175,6 +176,7 @@ void T__Main::WriteSettings() {
     IniFile ini;
     LoadConfigFile(ini, path); // keys of other versions stay
     WriteProgramSettings(ini, CurrentSettings());
+    WriteExtraSettings(ini, ExtraSettings());
     ini.SaveAs(path);
 }
 

@@ -155,6 +155,12 @@ void TGr::CreateComponents() {
     connect(m_surface, &TGrSurface::MouseMoved, this, &TGr::SurfaceMouseMove);
     connect(m_surface, &TGrSurface::MouseUp, this, &TGr::SurfaceMouseUp);
     connect(m_surface, &TGrSurface::WheelTurned, this, &TGr::SurfaceWheel);
+    connect(m_surface, &TGrSurface::PanStarted, this, &TGr::SurfacePanStarted);
+    connect(m_surface, &TGrSurface::PanMoved, this, &TGr::SurfacePanMoved);
+    connect(m_surface, &TGrSurface::PanEnded, this, &TGr::SurfacePanEnded);
+    connect(m_surface, &TGrSurface::PinchStarted, this, &TGr::BeginLiveMassh);
+    connect(m_surface, &TGrSurface::Pinched, this, &TGr::SurfacePinched);
+    connect(m_surface, &TGrSurface::PinchEnded, this, &TGr::EndLiveMassh);
     connect(m_surface, &TGrSurface::SizeChanged, this, &TGr::SurfaceResized);
     connect(m_sg, &TPointGrid::Changed, this, &TGr::Redraw);
     connect(m_sg->RecPopup(), &QAction::triggered, this, &TGr::RecPopupClick);
@@ -237,6 +243,12 @@ void TGr::OldMasshClick() {
 
 void TGr::BegMasshClick() {
     SetMasshAndRedraw(InitialMassh);
+}
+
+void TGr::SetEqualScale(bool on) {
+    m_image.SetEqualScale(on);
+    emit MasshChanged();
+    Redraw();
 }
 
 void TGr::MasshViewClick() {
@@ -354,13 +366,19 @@ void TGr::IMasshUpdate() {
     m_masshBotStatus->setText(Q(MasshBotText(m_image.Massh())));
     m_mouseMode = RestingMouseMode(m_image.Coord());
     // The one render path the exported pictures share.
+    DrawGraphPicture(m_image, m_doc, m_labels, PictureOptions(true));
+    m_surface->update();
+}
+
+TGraphPictureOptions TGr::PictureOptions(bool screen) {
     TGraphPictureOptions options;
-    options.PaintSidePanels = [this](TColor c) {
-        QPalette palette;
-        palette.setColor(QPalette::Window, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
-        m_panelL->setPalette(palette);
-        m_panelR->setPalette(palette);
-    };
+    if (screen)
+        options.PaintSidePanels = [this](TColor c) {
+            QPalette palette;
+            palette.setColor(QPalette::Window, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+            m_panelL->setPalette(palette);
+            m_panelR->setPalette(palette);
+        };
     options.GraphBuilt = m_graphBuilt;
     options.ShowLabels = m_showLabels;
     options.DrawPendingShading = [this] {
@@ -375,8 +393,20 @@ void TGr::IMasshUpdate() {
         }
     };
     options.DrawPoints = [this] { DrawPoints(true); };
-    DrawGraphPicture(m_image, m_doc, m_labels, options);
-    m_surface->update();
+    return options;
+}
+
+void TGr::DrawPicture(TCanvas& canvas, int width, int height) {
+    const int shownWidth = m_image.Width(), shownHeight = m_image.Height();
+    m_image.SetCanvas(&canvas);
+    m_image.SetSize(width, height);
+    DrawGraphPicture(m_image, m_doc, m_labels, PictureOptions(false));
+    m_image.SetSize(shownWidth, shownHeight);
+    m_image.SetCanvas(&m_surface->Canvas());
+}
+
+QSize TGr::GraphSize() const {
+    return QSize(m_image.Width(), m_image.Height());
 }
 
 void TGr::DrawPointMark(int x, int y, bool withNumber, int number) {
@@ -495,9 +525,60 @@ void TGr::SurfaceWheel(QPoint p, int notches) {
     Handlers().MouseMove(*this, {p.x(), p.y()}, Qt::NoButton);
 }
 
+void TGr::BeginLiveMassh() {
+    if (m_live) return;
+    Handlers().EraseCross(*this);
+    m_live = true;
+    m_liveStart = m_image.Massh();
+}
+
+void TGr::ShowLiveMassh(const TMassh& m) {
+    if (!m_live) BeginLiveMassh();
+    m_image.SetMassh(m);
+    Redraw();
+}
+
+void TGr::EndLiveMassh() {
+    if (!m_live) return;
+    m_live = false;
+    const TMassh end = m_image.Massh();
+    if (end == m_liveStart) return;
+    // The windows in between were no steps of their own.
+    m_image.SetMassh(m_liveStart);
+    m_image.SetMassh(end);
+    emit MasshChanged();
+}
+
+void TGr::SurfacePanStarted(QPoint p) {
+    // Not while a rectangle is being dragged: it belongs to the window as it is.
+    if (m_mouseMode == LeftButtonHeld) return;
+    BeginLiveMassh();
+    m_panFrom = {p.x(), p.y()};
+    m_surface->setCursor(Qt::ClosedHandCursor);
+}
+
+void TGr::SurfacePanMoved(QPoint p) {
+    if (m_live) ShowLiveMassh(DraggedMassh(m_image, m_liveStart, m_panFrom, {p.x(), p.y()}));
+}
+
+void TGr::SurfacePanEnded(QPoint p) {
+    if (!m_live) return;
+    SurfacePanMoved(p);
+    EndLiveMassh();
+    UpdateCursor();
+    Handlers().MouseMove(*this, {p.x(), p.y()}, Qt::NoButton);
+}
+
+void TGr::SurfacePinched(QPoint p, qreal factor) {
+    if (m_mouseMode == LeftButtonHeld || !(factor > 0)) return;
+    // Spreading the fingers shows less of the plane, larger.
+    ShowLiveMassh(
+        ScaledMassh(m_image.Massh(), m_image.ScrToX(p.x()), m_image.ScrToY(p.y()), 1 / Real(factor)));
+}
+
 void TGr::SurfaceResized() {
-    const QImage& bitmap = m_surface->Bitmap();
-    m_image.SetSize(bitmap.width(), bitmap.height());
+    const QSize size = m_surface->GraphSize();
+    m_image.SetSize(size.width(), size.height());
     // The old marks were on the old bitmap.
     m_cross.Forget();
     m_zoomFrame.Forget();

@@ -221,3 +221,13 @@ TEST_F(ProgramStart, DamagedSettingsAndLanguageFilesStartWithTheDefaults) {
 }
 
 } // namespace
+
+TEST_F(ProgramStart, EqualScaleAndTheRecentDocumentsSurviveARestart) {
+    T__Main& first = Start();
+    first.ApplyExtraSettings({true, {"/school/parabola.vr1", "/school/sine.vr1"}});
+    T__Main& second = Restart();
+    EXPECT_TRUE(second.Gr()->I().EqualScale());
+    EXPECT_EQ(second.ExtraSettings().RecentFiles,
+              (std::vector<std::string>{"/school/parabola.vr1", "/school/sine.vr1"}));
+    EXPECT_EQ(second.Action("RecentFile2")->text(), "&2 sine.vr1");
+}
