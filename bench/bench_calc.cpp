@@ -32,7 +32,6 @@ const Case Cases[] = {
      [](Real x, Real) { return std::sqrt(std::fabs(x)) * std::exp(0 - x); }},
     {"normal", "1/(SQRT(2*PI)*0.8)*EXP(-(X-2)^2/(2*0.8^2))",
      [](Real x, Real) {
-         constexpr Real Pi = 3.141592653589793238462643383279502884L;
          return 1 / (std::sqrt(2 * Pi) * 0.8L) * std::exp(0 - (x - 2) * (x - 2) / (2 * (0.8L * 0.8L)));
      }},
     {"params", "P1*SIN(P2*X)+COS(X*Y)",

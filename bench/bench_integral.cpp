@@ -18,7 +18,7 @@
 
 namespace {
 constexpr int SurfaceWidth = 800, SurfaceHeight = 600;
-const char* const Pi = "3.14159265358979323846";
+const char* const PiText = "3.14159265358979323846";
 
 // The same object with its formula as native code.
 class TNativeSine : public TFn {
@@ -48,7 +48,7 @@ void Compute(benchmark::State& state, TIntegralMode mode, bool native) {
     TIntegralTool tool;
     tool.Mode = mode;
     tool.Calculated = true;
-    const TIntegralTexts texts{"0", Pi, "10"};
+    const TIntegralTexts texts{"0", PiText, "10"};
     std::size_t lines = 0;
     for (auto _ : state) {
         const TIntegralOutcome out = tool.Compute(selection, texts, image);

@@ -9,7 +9,6 @@
 #include <cmath>
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
 constexpr Real DegreesPerRadian = 180 / Pi;
 
 // A value in a box, in the plain form that keeps 15 digits and reads back as the same formula.

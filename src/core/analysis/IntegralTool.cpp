@@ -12,8 +12,6 @@
 const char* const IntegralCaption = "Інтегрування";
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
-
 msg::Id Heading(TIntegralMode mode) {
     switch (mode) {
     case TIntegralMode::VolumeOx: return msg::IntegralRevolutionOx;

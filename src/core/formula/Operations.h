@@ -10,7 +10,7 @@
 
 namespace ops {
 
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
+using ::Pi;
 constexpr Real HalfPi = Pi / 2;
 constexpr Real WholeExponentLimit = 2147483647.0L;
 

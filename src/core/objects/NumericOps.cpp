@@ -6,8 +6,6 @@
 #include <cmath>
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
-
 constexpr int SimpsonFirstPass = 20;
 constexpr int SimpsonLastPassAbove = 20000; // the last pass is 20480
 constexpr Real SimpsonTolerance = 1e-8L;

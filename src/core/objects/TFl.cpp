@@ -8,7 +8,6 @@
 #include <cmath>
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
 constexpr int MaxLineT = 4;
 // The ellipses of a swept body: half width (about Ox) or half height (about Oy) is the radius over these.
 constexpr int OxEllipseAspect = 4;

@@ -6,7 +6,6 @@
 #include <cmath>
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
 constexpr int GraphWindowPoints = 400;
 
 // v as a pixel offset: clamped to the screen limit, otherwise rounded half to even (the default rounding

@@ -7,7 +7,6 @@
 #include <limits>
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
 constexpr Real TopBelowOne = 1 - std::numeric_limits<Real>::epsilon() / 2;
 } // namespace
 

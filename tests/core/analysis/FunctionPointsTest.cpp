@@ -8,8 +8,6 @@
 #include <vector>
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
-
 // The graph's scan of (-5; 5) on an 800-pixel surface.
 constexpr Real A = -5, B = 5, Step = (B - A) / 800;
 

@@ -9,7 +9,6 @@
 
 namespace {
 constexpr Real U = UndefinedValue;
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
 
 struct Row {
     const char* text;

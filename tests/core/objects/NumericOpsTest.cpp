@@ -4,10 +4,6 @@
 
 #include <cmath>
 
-namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
-} // namespace
-
 TEST(Integrate, SineOverHalfATurnStopsAtTheFirstPassThatChangesBelowTheTolerance) {
     const TFn fn("SIN(X)", "0", "PI", clRed);
     const Real result = Integrate(fn, IntegrateFunction, 0, Pi);

@@ -8,8 +8,6 @@
 #include <vector>
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
-
 // Remembers every argument the walk evaluates y at.
 class TSampledFf : public TFf {
 public:

@@ -10,8 +10,6 @@
 #include <utility>
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
-
 struct ImplicitOnSurface : ::testing::Test {
     void SetUp() override {
         image.SetSize(400, 400);

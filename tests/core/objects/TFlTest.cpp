@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
-
 TFl Line(std::initializer_list<TTableRow> rows, bool closed) {
     TFl line(clBlue);
     TTableData data = line.TableData();

@@ -11,8 +11,6 @@
 #include <vector>
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
-
 ::testing::AssertionResult RealNear(Real actual, Real expected, Real tolerance) {
     if (std::fabs(actual - expected) <= tolerance) return ::testing::AssertionSuccess();
     std::ostringstream s;

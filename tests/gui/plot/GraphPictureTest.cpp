@@ -16,7 +16,6 @@
 #include <string>
 
 namespace {
-constexpr Real Pi = 3.141592653589793238462643383279502884L;
 constexpr int Side = 400;
 const QRgb GraphColor = qRgb(255, 0, 0); // "Color=255"
 
