@@ -1,5 +1,6 @@
 #include "core/analysis/Inequality.h"
 
+#include "core/analysis/AnswerLines.h"
 #include "core/base/MessageTable.h"
 #include "core/base/NumberText.h"
 #include "core/document/TFuncs.h"
@@ -13,7 +14,6 @@ namespace {
 constexpr Real IntervalTolerance = 0.0001L; // bisection stops below twice this
 constexpr Real AcceptanceDistance = 1;      // a bisected point counts only when |y| is this close to |c|
 constexpr int AxisCircleRadius = 2;
-const char* const Separator = "____________________________________";
 
 bool HoldsStrictly(Real y, Real c, TRelation rel) {
     return !IsUndefined(y) && (rel == TRelation::Less ? y < c : y > c);
@@ -123,7 +123,7 @@ void AppendIntervalLines(std::vector<std::string>& lines, const std::vector<Real
     for (std::size_t i = 0; i < ends.size(); i += 2)
         lines.push_back(i + 1 < ends.size() ? FloatStr(ends[i]) + "   " + FloatStr(ends[i + 1])
                                             : FloatStr(ends[i]));
-    lines.push_back(Separator);
+    lines.push_back(AnswerSeparatorLine);
 }
 
 std::vector<std::string> SolveInequality(const TFuncs& selection, TRelation rel, Real c, TMasshImage& image) {

@@ -11,8 +11,6 @@
 #include <cmath>
 #include <memory>
 
-const char* const StatSeparator = "____________________________________";
-
 namespace {
 constexpr int TableDigits = 4; // the frequency table's numbers, whatever the Digits setting
 constexpr Real IntegralMin = 0.9L, IntegralMax = 1.1L;
@@ -41,10 +39,6 @@ int Classes(const TFs& s) {
     return s.Smodel == SampleByIntervals ? s.Intervals() : s.Variants.Count();
 }
 } // namespace
-
-std::string TStatAnswer::MessageText() const {
-    return Msg(Message) + Detail;
-}
 
 TFs* SelectedSample(const TFuncs& selection) {
     if (selection.Empty() || !IsSample(selection.Items[0])) return nullptr;
@@ -167,8 +161,8 @@ Real PearsonChiSquare(const TFs& e, const TFn& t, bool tIsSample) {
     return ne * sum;
 }
 
-TStatAnswer RunPearson(const TPearsonSetup& setup, const TPearsonInputs& inputs) {
-    TStatAnswer answer;
+TAnswerBlock RunPearson(const TPearsonSetup& setup, const TPearsonInputs& inputs) {
+    TAnswerBlock answer;
     if (!setup.Ready()) return answer;
     const Real critical = ChiSquareCritical(inputs.DegreesOfFreedom, inputs.Level);
     if (IsUndefined(critical)) return answer;
@@ -187,6 +181,6 @@ TStatAnswer RunPearson(const TPearsonSetup& setup, const TPearsonInputs& inputs)
                     Msg(msg::PearsonChiExperimental) + FloatStr(chi),
                     Msg(msg::PearsonChiTheoretical) + FloatStr(critical),
                     Msg(chi < critical ? msg::PearsonHypothesisHolds : msg::PearsonHypothesisFails),
-                    StatSeparator};
+                    AnswerSeparatorLine};
     return answer;
 }

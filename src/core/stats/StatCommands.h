@@ -2,6 +2,7 @@
 // The statistics commands over the selection: the frequency table of a sample, the normal density fitted to
 // it (a new explicit function in the list) and Pearson's chi-square comparison of a sample with another
 // sample or with a density. Each answers the lines for the answers window, or the refusal to show.
+#include "core/analysis/AnswerBlock.h"
 #include "core/base/MessageIds.h"
 #include "core/document/TFuncs.h"
 
@@ -10,17 +11,6 @@
 
 class TFs;
 class TObjectList;
-
-// What a command gives: the lines to append (the last one the separator), or the message of a refusal.
-struct TStatAnswer {
-    msg::Id Message = msg::None; // a refusal: shown in an error box, nothing appended
-    std::string Detail;          // follows the message's text
-    std::vector<std::string> Lines;
-    bool Refused() const { return Message != msg::None; }
-    std::string MessageText() const;
-};
-
-extern const char* const StatSeparator; // 36 underscores
 
 // The first selected object when it is a sample.
 TFs* SelectedSample(const TFuncs& selection);
@@ -60,4 +50,4 @@ struct TPearsonInputs {
 // The chi-square sum N_E * sum (p - t)^2 / t over the classes.
 Real PearsonChiSquare(const TFs& e, const TFn& t, bool tIsSample);
 // The answer lines: title, level, degrees of freedom, the two chi-squares, the verdict, the separator.
-TStatAnswer RunPearson(const TPearsonSetup& setup, const TPearsonInputs& inputs);
+TAnswerBlock RunPearson(const TPearsonSetup& setup, const TPearsonInputs& inputs);

@@ -10,8 +10,6 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-const char* const AnswerSeparator = "____________________________________";
-
 TAns::TAns(QWidget* parent) : QWidget(parent) {
     setObjectName("Ans");
     setWindowTitle("Відповіді");

@@ -1,13 +1,12 @@
 #pragma once
 // The answers window: every computation appends its result lines here.
+#include "core/analysis/AnswerLines.h" // AnswerSeparatorLine ends every block of results
+
 #include <QWidget>
 
 #include <string>
 
 class QPlainTextEdit;
-
-// One line of 36 underscores ends every block of results.
-extern const char* const AnswerSeparator;
 
 class TAns : public QWidget {
     Q_OBJECT
@@ -17,7 +16,7 @@ public:
     explicit TAns(QWidget* parent = nullptr);
 
     void AnsAdd(const std::string& line);
-    void AddSeparator() { AnsAdd(AnswerSeparator); }
+    void AddSeparator() { AnsAdd(AnswerSeparatorLine); }
     void Clear();
     QStringList Lines() const;
     QPlainTextEdit* AnsMemo() const { return m_memo; }

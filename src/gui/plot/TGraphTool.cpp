@@ -5,7 +5,7 @@
 #include "gui/plot/TGr.h"
 
 std::vector<std::string> TGraphTool::ClosingLines() const {
-    return {Msg(msg::DistanceFinished), AnswerSeparator};
+    return {Msg(msg::DistanceFinished), AnswerSeparatorLine};
 }
 
 void TGraphTool::MouseMove(TGr& gr, TPoint p, Qt::MouseButtons buttons) {

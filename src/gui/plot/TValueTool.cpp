@@ -11,7 +11,7 @@ std::vector<std::string> TValueTool::OpeningLines() const {
 }
 
 std::vector<std::string> TValueTool::ClosingLines() const {
-    return {Msg(msg::ValueFinished), AnswerSeparator};
+    return {Msg(msg::ValueFinished), AnswerSeparatorLine};
 }
 
 void TValueTool::MouseMove(TGr& gr, TPoint p, Qt::MouseButtons buttons) {

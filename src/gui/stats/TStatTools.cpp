@@ -62,7 +62,7 @@ void TStatTools::PearsonCommand() {
     m_pirson->Prepare(setup.E->Caption(), setup.T->Caption(), setup.KE, setup.TIsSample ? setup.KT : setup.KE,
                       setup.TIsSample);
     if (m_pirson->exec() != QDialog::Accepted) return;
-    const TStatAnswer answer =
+    const TAnswerBlock answer =
         RunPearson(setup, {m_pirson->Theory(), m_pirson->Level(), m_pirson->DegreesOfFreedom()});
     if (m_ans)
         for (const std::string& line : answer.Lines)

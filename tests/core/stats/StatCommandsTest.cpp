@@ -160,7 +160,7 @@ TEST(StatCommands, PearsonSumsTheTermsAndJudges) {
     EXPECT_EQ(RunPearson(setup, {2, 11, 2}).Lines,
               (std::vector<std::string>{"Критерій Пірсона:", "Рівень знач.=0.95", "К-ть степенів свободи=2",
                                         "Xi2 експ.=0.5833", "Xi2 теор.=5.99", "Гіпотеза підтверджується",
-                                        StatSeparator}));
+                                        AnswerSeparatorLine}));
     // The first sample as the theory: 10 * (0.1^2/0.2 + 0.1^2/0.5).
     EXPECT_EQ(RunPearson(setup, {1, 11, 2}).Lines[3], "Xi2 експ.=0.7");
     EXPECT_EQ(RunPearson(setup, {2, 1, 3}).Lines[5], "Гіпотеза не підтверджується"); // 0.5833 > 0.115

@@ -11,7 +11,7 @@ TEST(Ans, LinesAccumulateInOrderUntilCleared) {
     ans.AnsAdd("Мода=3");
     ans.AddSeparator();
     EXPECT_EQ(ans.Lines(), QStringList({"", "Мода=3", "____________________________________"}));
-    EXPECT_EQ(std::string(AnswerSeparator).size(), 36u);
+    EXPECT_EQ(std::string(AnswerSeparatorLine).size(), 36u);
 
     ans.Clear();
     EXPECT_TRUE(ans.Lines().isEmpty());

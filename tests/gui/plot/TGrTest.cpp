@@ -408,7 +408,7 @@ TEST(TGrBorrow, DistanceToolReportsClicksAndGivesTheWindowBack) {
                   QString::fromStdString("x0=" + x1 + ", y0=" + y1),
                   "(Див. вікно \"Графік\")",
                   "Обчислення закінчено",
-                  AnswerSeparator,
+                  AnswerSeparatorLine,
               }));
     EXPECT_FALSE(gr->Borrowed());
     EXPECT_EQ(gr->parentWidget(), frame);
@@ -441,7 +441,7 @@ TEST(TGrBorrow, ValueToolAppendsGToTheReadout) {
     gr.StartValueTool(g, "X*X+Y*Y-1");
     EXPECT_FALSE(gr.Borrowed());
     EXPECT_EQ(Joined(ans), Joined({"Обчислення значення функції", "0=X*X+Y*Y-1", "(Див. вікно \"Графік\")",
-                                   "Обчислення закінчено", AnswerSeparator}));
+                                   "Обчислення закінчено", AnswerSeparatorLine}));
 }
 
 TEST(TGrFrame, SwitchingToAnotherWindowEndsRecordingButALoanDoesNot) {
