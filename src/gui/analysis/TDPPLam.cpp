@@ -6,7 +6,7 @@
 #include "gui/document/FormulaCaret.h"
 #include "gui/document/HistoryBox.h"
 #include "gui/plot/TGr.h"
-#include "gui/plot/TGraphTool.h"
+#include "gui/plot/TPointPickTool.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -22,25 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Lends the graph window for marking points: in polar coordinates for an angle, Cartesian for a vector.
-class TTransformPickTool : public TGraphTool {
-public:
-    explicit TTransformPickTool(CoordType coord) : m_coord(coord) {}
-
-    std::vector<std::string> ClosingLines() const override { return {}; }
-
-    void Begin(TGr& gr) override {
-        gr.ClrPopup()->trigger();
-        gr.AddPopup()->trigger();
-        gr.I().SetCoord(m_coord);
-        gr.I().MaxPoints = 0;
-        if (!gr.RecPopup()->isChecked()) gr.RecPopup()->trigger();
-    }
-
-private:
-    CoordType m_coord;
-};
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(caption, parent);
@@ -240,7 +221,8 @@ void TDPPLam::PageOK(TTransformKind kind) {
 void TDPPLam::PickFromGraph(TTransformKind kind) {
     if (!m_gr) return;
     const bool angle = kind == TTransformKind::Rotate;
-    TTransformPickTool tool(angle ? CoordType::ctPolar : CoordType::ctDec);
+    // Polar coordinates for an angle, Cartesian for a vector.
+    TPointPickTool tool(TPointPickTool::AnyNumber, angle ? CoordType::ctPolar : CoordType::ctDec);
     m_gr->Borrow(tool);
     m_gr->I().SetCoord(m_coord);
     m_gr->Redraw();

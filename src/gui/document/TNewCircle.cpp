@@ -7,7 +7,7 @@
 #include "gui/document/HistoryBox.h"
 #include "gui/document/TColorGrid.h"
 #include "gui/plot/TGr.h"
-#include "gui/plot/TGraphTool.h"
+#include "gui/plot/TPointPickTool.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,30 +24,9 @@
 
 namespace {
 
-constexpr int CentrePoints = 1; // a click more drops the oldest point
+// The centre alone, or the centre and a point on the circle; a click more drops the oldest point.
+constexpr int CentrePoints = 1;
 constexpr int TwoPoints = 2;
-
-// Lends the graph window for recording the centre (one point) or the centre and a point on the circle.
-// The window's own click handler records; the list holds no more than the points wanted.
-class TCirclePickTool : public TGraphTool {
-public:
-    explicit TCirclePickTool(int maxPoints) : m_maxPoints(maxPoints) {}
-
-    // Picking is no computation: nothing goes to the answers window.
-    std::vector<std::string> ClosingLines() const override { return {}; }
-
-    void Begin(TGr& gr) override {
-        gr.ClrPopup()->trigger();
-        gr.AddPopup()->trigger();
-        gr.I().SetCoord(CoordType::ctDec);
-        if (!gr.RecPopup()->isChecked()) gr.RecPopup()->trigger();
-        gr.I().MaxPoints = m_maxPoints;
-    }
-    void End(TGr& gr) override { gr.I().MaxPoints = 0; }
-
-private:
-    int m_maxPoints;
-};
 
 QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption) {
     auto* group = new QGroupBox(caption, parent);
@@ -255,7 +234,7 @@ void TNewCircle::accept() {
 
 void TNewCircle::PickFromGraph(int page) {
     if (!m_gr) return;
-    TCirclePickTool tool(page == CirclePagePoint ? TwoPoints : CentrePoints);
+    TPointPickTool tool(page == CirclePagePoint ? TwoPoints : CentrePoints);
     m_gr->Borrow(tool);
     // Giving the window back shows it in its frame again; the dialog is still the one being worked in.
     raise();

@@ -7,7 +7,7 @@
 void TPointPickTool::Begin(TGr& gr) {
     gr.ClrPopup()->trigger();
     gr.AddPopup()->trigger();
-    gr.I().SetCoord(CoordType::ctDec);
+    gr.I().SetCoord(m_coord);
     if (!gr.RecPopup()->isChecked()) gr.RecPopup()->trigger();
     gr.I().MaxPoints = m_maxPoints;
 }
