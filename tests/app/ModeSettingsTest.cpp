@@ -39,4 +39,21 @@ TEST(ModeSettings, CalcTakesTheDigitsAndTheLanguageOfTheSettingsAndWritesNothing
     EXPECT_EQ(files, 2) << "no default language file, no settings written";
 }
 
+// The integral dialog's answers start with its caption, which the language file translates: "--run" prints the
+// caption of the chosen language as the dialog would copy it.
+TEST(ModeSettings, RunStartsTheIntegralAnswersWithTheDialogCaptionOfTheLanguage) {
+    TempFolder settings;
+    const std::string document =
+        settings.Write("line.vr1", "[Vorn1]\nNum=1\n[Obj1]\nObjType=Normal\nFunc=X\nA=0\nB=1\n");
+    const auto firstLine = [&] {
+        const std::string out = RunCalc(settings, "--run integral A=0 B=1 '" + document + "'");
+        return out.substr(0, out.find('\n'));
+    };
+    EXPECT_EQ(firstLine(), "Інтегрування");
+    settings.Write("vorn1.ini", "[MainWindow]\nLanguage=English\n");
+    std::filesystem::copy_file(std::string(VORN1_SOURCE_DIR) + "/lang/Vorn1eng.lng",
+                               settings / "Vorn1eng.lng");
+    EXPECT_EQ(firstLine(), "Integration");
+}
+
 } // namespace

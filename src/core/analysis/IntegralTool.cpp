@@ -10,6 +10,7 @@
 #include <cmath>
 
 const char* const IntegralCaption = "Інтегрування";
+const char* const IntegralFormName = "RngInputP";
 
 namespace {
 msg::Id Heading(TIntegralMode mode) {
@@ -306,6 +307,6 @@ TCommandOutcome IntegralCommand(TIntegralMode mode, TCommandContext& context, co
     if (outcome.Result == TIntegralResult::Refused)
         result.Refusal = Msg(outcome.Check.Message);
     else
-        result.Lines = AnswerLines(IntegralCaption, outcome.Memo);
+        result.Lines = AnswerLines(WindowCaption(IntegralFormName, IntegralCaption), outcome.Memo);
     return result;
 }

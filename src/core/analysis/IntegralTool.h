@@ -22,6 +22,8 @@ enum class TIntegralMode : int {
 
 // The dialog's caption: the first line of what it copies to the answers.
 extern const char* const IntegralCaption;
+// The dialog's name: its caption's key in the language files.
+extern const char* const IntegralFormName;
 
 // Modes 5 and 6 split [A, B] into subintervals.
 bool UsesSubIntervals(TIntegralMode mode);

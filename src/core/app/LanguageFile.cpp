@@ -101,6 +101,14 @@ void WalkMessageTable(TLanguageWalk& walk) {
         table[i] = walk.TranslateText(MessagesSection, "r" + std::to_string(i + 1), table[i]);
 }
 
+void ReadWindowCaptions(const IniFile& file) {
+    for (const std::string& name : file.Keys(InfoSection)) {
+        // The same texts that TranslateText leaves alone.
+        const std::string caption = file.ReadString(InfoSection, name, "");
+        if (CharacterCount(caption) > 1 && name.find("__") == std::string::npos) SetWindowCaption(name, caption);
+    }
+}
+
 bool LoadConfigFile(IniFile& ini, const std::string& path) {
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
@@ -117,6 +125,7 @@ void ApplyLanguageTables(const IniFile& file) {
     TLanguageWalk walk(TTranslateMode::Read, copy);
     WalkDialogTables(walk);
     WalkMessageTable(walk);
+    ReadWindowCaptions(file);
 }
 
 std::vector<TLanguage> FindLanguages(const std::vector<std::string>& folders) {

@@ -53,14 +53,16 @@ void WalkLanguageInfo(TLanguageWalk& walk, std::string& helpFile);
 void WalkDialogTables(TLanguageWalk& walk);
 // InternalResources: message i under "r" + (i + 1), for every entry of the table.
 void WalkMessageTable(TLanguageWalk& walk);
+// INFO: every window's caption the file gives, for WindowCaption (MessageTable.h).
+void ReadWindowCaptions(const IniFile& file);
 
 // Language and settings files are small; a bigger one is taken for no file at all rather than read whole.
 constexpr std::size_t MaxConfigFileSize = 8u << 20;
 // Reads a language or settings file; false (and an empty file) when it is missing, unreadable or too big.
 bool LoadConfigFile(IniFile& ini, const std::string& path);
 
-// The tables of a language file (message box captions and the message table) over the built-in ones, for
-// the command-line modes, which have no windows.
+// The tables of a language file (message box captions, the message table and the window captions) over the
+// built-in ones, for the command-line modes, which have no windows.
 void ApplyLanguageTables(const IniFile& file);
 
 struct TLanguage {

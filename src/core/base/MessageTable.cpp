@@ -2,6 +2,8 @@
 
 #include "core/base/MessageTableData.h"
 
+#include <map>
+
 namespace {
 
 const std::array<const char*, ButtonCaptionCount> BuiltInButtonCaptions = {
@@ -17,6 +19,11 @@ template <std::size_t N> std::array<std::string, N> Strings(const std::array<con
     for (std::size_t i = 0; i < N; ++i)
         result[i] = texts[i];
     return result;
+}
+
+std::map<std::string, std::string>& WindowCaptions() {
+    static std::map<std::string, std::string> captions;
+    return captions;
 }
 
 } // namespace
@@ -46,4 +53,14 @@ void ResetBuiltInTexts() {
     MessageTable() = Strings(BuiltInMessages);
     ButtonCaptions() = Strings(BuiltInButtonCaptions);
     DialogCaptions() = Strings(BuiltInDialogCaptions);
+    WindowCaptions().clear();
+}
+
+std::string WindowCaption(const std::string& name, const std::string& builtIn) {
+    const auto it = WindowCaptions().find(name);
+    return it == WindowCaptions().end() ? builtIn : it->second;
+}
+
+void SetWindowCaption(const std::string& name, const std::string& caption) {
+    WindowCaptions()[name] = caption;
 }

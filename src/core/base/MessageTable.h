@@ -19,3 +19,9 @@ DialogCaptions(); // warning, error, information, confirmation, custom
 
 const std::string& Msg(msg::Id id); // the entry's current text; an empty text for msg::None
 void ResetBuiltInTexts();           // puts every table back to the built-in Ukrainian texts
+
+// The caption of a window as the interface language gives it (INFO/name of a language file), or the built-in
+// caption when no language gave one: the answers of a dialog whose block starts with its caption are the same
+// from the command line.
+std::string WindowCaption(const std::string& name, const std::string& builtIn);
+void SetWindowCaption(const std::string& name, const std::string& caption);

@@ -62,7 +62,7 @@ bool Within(const QWidget* w, const QWidget* area) {
 
 TRngInputP::TRngInputP(TDocument& doc, TGr& gr, TAns& ans, TObjList* objList, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_gr(gr), m_ans(ans), m_objList(objList) {
-    setObjectName("RngInputP");
+    setObjectName(IntegralFormName);
     setWindowTitle(IntegralCaption);
 
     m_rngAEdit = MakeBoundBox(this, "RngAEdit", QString(), true);

@@ -384,6 +384,7 @@ bool ApplyLanguageFile(const std::string& path) {
     else if (!LoadConfigFile(file, path))
         return false;
     ResetBuiltInTexts();
+    ReadWindowCaptions(file);
     TLanguageWalk walk(TTranslateMode::Read, file, &g_builtIn);
     TCollected all = Collect();
     std::vector<TWindowTexts> texts = all.Texts;
