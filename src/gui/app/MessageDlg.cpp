@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringList>
 #include <QStyle>
 
 #include <algorithm>
@@ -216,4 +217,12 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
 
 void ShowErrorMessage(msg::Id id, QWidget* parent) {
     MessageDlg(Msg(id), TMsgDlgType::mtError, mbOKOnly, 0, parent);
+}
+
+QString QtFileFilter(const std::string& filter) {
+    const QStringList parts = Q(filter).split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << parts[i];
+    return out.join(";;");
 }

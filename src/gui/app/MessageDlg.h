@@ -63,3 +63,7 @@ inline QString Q(const std::string& s) {
 inline std::string S(const QString& s) {
     return s.toStdString();
 }
+
+// The message table writes the filters of the file dialogs "description|pattern|description|pattern"; Qt's
+// dialogs take the descriptions joined by ";;".
+QString QtFileFilter(const std::string& filter);

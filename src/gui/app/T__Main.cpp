@@ -776,20 +776,11 @@ void T__Main::updateCaption() {
     setWindowTitle(m_fileName.isEmpty() ? QString("Vorn1") : "Vorn1-" + m_fileName);
 }
 
-// The message table's filters are written "description|pattern|description|pattern".
-static QString QtFilter(const std::string& filter) {
-    const QStringList parts = Q(filter).split('|');
-    QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << parts[i];
-    return out.join(";;");
-}
-
 QString T__Main::dialogFile(bool save) {
     if (ChooseFile) return ChooseFile(save);
     QFileDialog dialog(this, Q(Msg(save ? msg::DocumentSaveTitle : msg::DocumentOpenTitle)),
                        QFileInfo(m_fileName).path(),
-                       QtFilter(Msg(save ? msg::DocumentSaveFilter : msg::DocumentOpenFilter)));
+                       QtFileFilter(Msg(save ? msg::DocumentSaveFilter : msg::DocumentOpenFilter)));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(DocumentExtension);

@@ -6,14 +6,6 @@
 #include <QFileDialog>
 #include <QStringList>
 
-QString QtFileFilter(const std::string& filter) {
-    const QStringList parts = Q(filter).split('|');
-    QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << parts[i];
-    return out.join(";;");
-}
-
 QString ChooseDataFile(QWidget* parent, bool save, msg::Id title, msg::Id filter, const QString& proposal) {
     QFileDialog dialog(parent, Q(Msg(title)), QString(), QtFileFilter(Msg(filter)));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

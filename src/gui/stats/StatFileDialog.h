@@ -6,7 +6,5 @@
 
 class QWidget;
 
-// The message table writes filters "description|pattern|description|pattern".
-QString QtFileFilter(const std::string& filter);
 // The chosen file, or empty when the user gave up. A save proposes the name given.
 QString ChooseDataFile(QWidget* parent, bool save, msg::Id title, msg::Id filter, const QString& proposal);

@@ -63,15 +63,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
     return button;
 }
 
-// The message table's filters are written "description|pattern|description|pattern".
-QString QtFilter(const std::string& filter) {
-    const QStringList parts = Q(filter).split('|');
-    QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << parts[i];
-    return out.join(";;");
-}
-
 TGridRows RowsOf(const std::vector<TTableRow>& rows) {
     TGridRows out;
     for (const TTableRow& row : rows)
@@ -284,7 +275,7 @@ void TSGDlg::accept() {
 QString TSGDlg::DialogFile(bool save) {
     if (ChooseFile) return ChooseFile(save);
     QFileDialog dialog(this, Q(Msg(save ? msg::TableSaveTitle : msg::TableOpenTitle)), QString(),
-                       QtFilter(Msg(save ? msg::TableSaveFilter : msg::TableOpenFilter)));
+                       QtFileFilter(Msg(save ? msg::TableSaveFilter : msg::TableOpenFilter)));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
