@@ -6,21 +6,11 @@
 #include "core/document/EntryChecks.h"
 #include "core/document/TDocument.h"
 #include "gui/app/TAns.h"
+#include "gui/app/TBusyCursor.h"
 #include "gui/document/TNerDlg.h"
 #include "gui/plot/TGr.h"
 
-#include <QGuiApplication>
 #include <QLabel>
-
-namespace {
-class TBusyCursor {
-public:
-    TBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
-} // namespace
 
 TInequalityTools::TInequalityTools(TDocument& doc, TGr& gr, TAns& ans, QWidget* dialogParent)
     : m_doc(doc), m_gr(gr), m_ans(ans), m_nerDlg(new TNerDlg(dialogParent)) {

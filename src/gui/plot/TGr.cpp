@@ -8,6 +8,7 @@
 #include "core/plot/PointMarks.h"
 #include "gui/app/LanguageWalk.h"
 #include "gui/app/MessageDlg.h" // Q(), S()
+#include "gui/app/TBusyCursor.h"
 #include "gui/app/TAns.h"
 #include "gui/plot/TDLabelDlg.h"
 #include "gui/plot/TDistanceTool.h"
@@ -36,14 +37,6 @@ namespace {
 constexpr int SidePanelWidth = 3;
 constexpr int SGDefaultHeight = 120;
 constexpr int OKBtnRightGap = 8;
-
-class TBusyCursor {
-public:
-    TBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 QLabel* MakeStatusLine(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
