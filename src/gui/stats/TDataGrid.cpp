@@ -8,42 +8,51 @@
 
 #include <algorithm>
 
-TDataGrid::TDataGrid(const QStringList& headers, const QList<int>& widths, QWidget* parent)
-    : QTableWidget(0, static_cast<int>(headers.size()), parent) {
+TDataGrid::TDataGrid(const TDataGridOptions& options, QWidget* parent)
+    : QTableWidget(parent), m_options(options) {
     setObjectName("SG");
+    // The number column takes the row header's place.
+    verticalHeader()->setVisible(!m_options.NumberColumn);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(m_options.AlwaysShowEditor
+                        ? QAbstractItemView::AllEditTriggers
+                        : QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+    setRowCount(1);
+}
+
+void TDataGrid::SetColumns(const QStringList& headers, const QList<int>& widths) {
+    setColumnCount(static_cast<int>(headers.size()));
     setHorizontalHeaderLabels(headers);
     for (int c = 0; c < static_cast<int>(widths.size()) && c < columnCount(); ++c)
         setColumnWidth(c, widths[c]);
-    verticalHeader()->hide();
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed);
     ClearTable();
 }
 
 void TDataGrid::MakeRowItems(int row) {
-    auto* number = new QTableWidgetItem;
-    // The number column is the fixed column: read only, and the handle by which a row is dragged.
-    number->setFlags(Qt::ItemIsEnabled);
-    number->setBackground(palette().button());
-    setItem(row, NumberColumn, number);
-    for (int c = FirstDataColumn; c < columnCount(); ++c)
+    if (m_options.NumberColumn && columnCount() > NumberColumn) {
+        auto* number = new QTableWidgetItem;
+        number->setFlags(Qt::ItemIsEnabled);
+        number->setBackground(palette().button());
+        setItem(row, NumberColumn, number);
+    }
+    for (int c = DataColumn(); c < columnCount(); ++c)
         setItem(row, c, new QTableWidgetItem);
 }
 
 void TDataGrid::NumberRows() {
+    if (!m_options.NumberColumn) return;
     for (int r = 0; r < rowCount(); ++r)
-        item(r, NumberColumn)->setText(QString::number(r + 1));
+        if (QTableWidgetItem* number = item(r, NumberColumn)) number->setText(QString::number(r + 1));
 }
 
 QString TDataGrid::Cell(int row, int dataColumn) const {
-    const QTableWidgetItem* it = item(row, FirstDataColumn + dataColumn);
+    const QTableWidgetItem* it = item(row, DataColumn() + dataColumn);
     return it ? it->text() : QString();
 }
 
 void TDataGrid::SetCell(int row, int dataColumn, const QString& text) {
-    if (QTableWidgetItem* it = item(row, FirstDataColumn + dataColumn)) it->setText(text);
+    if (QTableWidgetItem* it = item(row, DataColumn() + dataColumn)) it->setText(text);
 }
 
 TGridRows TDataGrid::Rows() const {
@@ -68,7 +77,7 @@ void TDataGrid::SetRows(const TGridRows& rows, int minRows) {
                 SetCell(r, c, QString::fromStdString(rows[r][c]));
     }
     NumberRows();
-    setCurrentCell(0, FirstDataColumn);
+    setCurrentCell(0, DataColumn());
 }
 
 void TDataGrid::InsertRow() {
@@ -76,7 +85,7 @@ void TDataGrid::InsertRow() {
     insertRow(at);
     MakeRowItems(at);
     NumberRows();
-    setCurrentCell(at, std::max(currentColumn(), FirstDataColumn));
+    setCurrentCell(at, std::max(currentColumn(), DataColumn()));
 }
 
 void TDataGrid::DeleteRow() {
@@ -86,7 +95,7 @@ void TDataGrid::DeleteRow() {
         return;
     }
     if (at < 0) return;
-    const int column = std::max(currentColumn(), FirstDataColumn);
+    const int column = std::max(currentColumn(), DataColumn());
     removeRow(at);
     NumberRows();
     setCurrentCell(std::min(at, rowCount() - 1), column);
@@ -107,10 +116,14 @@ void TDataGrid::RemoveTrailingEmptyRows() {
         removeRow(rowCount() - 1);
 }
 
+void TDataGrid::KeepRows(int count) {
+    setRowCount(std::max(1, count));
+}
+
 void TDataGrid::MoveNext() {
     const int row = std::max(currentRow(), 0), column = currentColumn();
     if (column < columnCount() - 1) {
-        setCurrentCell(row, std::max(column + 1, FirstDataColumn));
+        setCurrentCell(row, std::max(column + 1, DataColumn()));
         return;
     }
     if (row == rowCount() - 1) {
@@ -118,7 +131,7 @@ void TDataGrid::MoveNext() {
         MakeRowItems(rowCount() - 1);
         NumberRows();
     }
-    setCurrentCell(row + 1, FirstDataColumn);
+    setCurrentCell(row + 1, DataColumn());
 }
 
 void TDataGrid::MoveRow(int from, int to) {
@@ -131,26 +144,36 @@ void TDataGrid::MoveRow(int from, int to) {
     for (int c = 0; c < columnCount(); ++c)
         setItem(to, c, cells[c]);
     NumberRows();
-    setCurrentCell(to, std::max(currentColumn(), FirstDataColumn));
+    setCurrentCell(to, std::max(currentColumn(), DataColumn()));
+}
+
+QLineEdit* TDataGrid::OpenEditor(bool& opened) {
+    opened = state() != EditingState;
+    if (opened) {
+        if (currentColumn() < DataColumn()) setCurrentCell(std::max(currentRow(), 0), DataColumn());
+        edit(currentIndex());
+    }
+    return qobject_cast<QLineEdit*>(indexWidget(currentIndex()));
 }
 
 bool TDataGrid::TypeIntoCell(const QString& text) {
     QWidget* focus = QApplication::focusWidget();
     if (!focus || (focus != this && !isAncestorOf(focus))) return false;
-    if (state() != EditingState) {
-        if (currentColumn() < FirstDataColumn) setCurrentCell(std::max(currentRow(), 0), FirstDataColumn);
-        edit(currentIndex());
-    }
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    bool opened = false;
+    QLineEdit* editor = OpenEditor(opened);
     if (!editor) return false;
-    if (editor->hasSelectedText() && editor->selectedText() == editor->text()) editor->end(false);
+    // What is typed goes after the cell's text, not over it.
+    if (opened || (editor->hasSelectedText() && editor->selectedText() == editor->text())) {
+        editor->deselect();
+        editor->end(false);
+    }
     editor->insert(text);
     return true;
 }
 
 void TDataGrid::FocusCell(int row, int dataColumn) {
     setFocus(Qt::OtherFocusReason);
-    setCurrentCell(std::clamp(row, 0, rowCount() - 1), FirstDataColumn + std::max(dataColumn, 0));
+    setCurrentCell(std::clamp(row, 0, rowCount() - 1), DataColumn() + std::max(dataColumn, 0));
 }
 
 void TDataGrid::keyPressEvent(QKeyEvent* e) {
@@ -191,7 +214,8 @@ void TDataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint 
 
 void TDataGrid::mousePressEvent(QMouseEvent* e) {
     const QModelIndex at = indexAt(e->position().toPoint());
-    if (e->button() == Qt::LeftButton && at.isValid() && at.column() == NumberColumn) {
+    if (m_options.NumberColumn && e->button() == Qt::LeftButton && at.isValid() &&
+        at.column() == NumberColumn) {
         m_dragRow = at.row();
         e->accept();
         return;

@@ -1,21 +1,33 @@
 #pragma once
-// The grid of the data dialogs: column 0 numbers the rows, the other columns hold formula texts. Enter moves
-// to the next cell and from the last column to the next row, adding a numbered row at the end; Ctrl+Insert
-// and Ctrl+Delete insert and delete rows; a row dragged by its number moves and the rows are numbered again.
+// The grid of the data dialogs: rows of formula cells. Enter moves to the next cell and from the last column
+// to the first of the next row, adding a row at the end; Ctrl+Insert and Ctrl+Delete insert and delete rows.
+// The table dialog's grid numbers its rows in a fixed first column by which a row is dragged to another
+// place; the sample dialog's grid leaves the numbers to the row header and keeps a cell editor open.
 #include "core/stats/DataFile.h"
 
 #include <QTableWidget>
 
+struct TDataGridOptions {
+    // Column 0 numbers the rows: read only, and the handle by which a row is dragged to another place.
+    bool NumberColumn = false;
+    // A cell's editor opens as soon as the cell becomes current, so that typing always edits.
+    bool AlwaysShowEditor = false;
+};
+
 class TDataGrid : public QTableWidget {
     Q_OBJECT
 public:
+    // With a number column.
     static constexpr int NumberColumn = 0;
     static constexpr int FirstDataColumn = 1;
 
-    // headers and widths include the number column.
-    TDataGrid(const QStringList& headers, const QList<int>& widths, QWidget* parent = nullptr);
+    explicit TDataGrid(const TDataGridOptions& options, QWidget* parent = nullptr);
 
-    int DataColumns() const { return columnCount() - FirstDataColumn; }
+    // Sets the columns (headers and widths include the number column) and leaves one empty row.
+    void SetColumns(const QStringList& headers, const QList<int>& widths = {});
+    // The first column that holds data.
+    int DataColumn() const { return m_options.NumberColumn ? FirstDataColumn : 0; }
+    int DataColumns() const { return columnCount() - DataColumn(); }
     // The data cells of every row, in order.
     TGridRows Rows() const;
     // Replaces the table; no row gives one empty row.
@@ -30,6 +42,8 @@ public:
     void ClearTable();
     // Empty rows at the end go, but one row always stays.
     void RemoveTrailingEmptyRows();
+    // Keeps the first rows (one at least); removes the rest.
+    void KeepRows(int count);
     // The cursor moves as Enter moves it.
     void MoveNext();
     // Moves a row to another place; the rows are numbered again.
@@ -50,6 +64,8 @@ private:
     void NumberRows();
     void MakeRowItems(int row);
     bool RowEmpty(int row) const;
+    class QLineEdit* OpenEditor(bool& opened);
 
+    TDataGridOptions m_options;
     int m_dragRow = -1; // the row whose number is being dragged
 };

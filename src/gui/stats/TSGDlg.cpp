@@ -84,7 +84,9 @@ TSGDlg::TSGDlg(TRandomDlg* random, QWidget* parent) : QDialog(parent), m_random(
     setWindowTitle(Q(Msg(msg::TableDlgCaption)));
     if (!m_random) m_random = new TRandomDlg(this);
 
-    m_sg = new TDataGrid({"", "X", "Y"}, {30, 100, 103}, this);
+    m_sg = new TDataGrid({/*NumberColumn=*/true, /*AlwaysShowEditor=*/false}, this);
+    m_sg->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_sg->SetColumns({"", "X", "Y"}, {30, 100, 103});
     m_sg->setMinimumWidth(260);
 
     m_insButton = MakeButton(this, "InsButton", "Вставити рядок");

@@ -8,13 +8,14 @@
 #include "gui/app/TNumPanel.h"
 #include "gui/document/TColorGrid.h"
 #include "gui/stats/StatFileDialog.h"
-#include "gui/stats/TSampleGrid.h"
+#include "gui/stats/TDataGrid.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,7 +52,9 @@ TSGSDlg::TSGSDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("SGSDlg");
     setWindowTitle("Дані статистичної вибірки");
 
-    m_grid = new TSampleGrid(this);
+    m_grid = new TDataGrid({/*NumberColumn=*/false, /*AlwaysShowEditor=*/true}, this);
+    m_grid->verticalHeader()->setDefaultSectionSize(20);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
     m_grid->setMinimumSize(230, 260);
 
     QGroupBox* types = Group(this, "SDRadioGroup", "Тип даних");
@@ -125,20 +128,15 @@ TSGSDlg::TSGSDlg(QWidget* parent) : QDialog(parent) {
         b->setObjectName(QString("Fn") + QString(caption).chopped(1) + "Button");
         b->setFocusPolicy(Qt::NoFocus);
         formulaRow->addWidget(b);
-        // Only into the grid's cells.
-        connect(b, &QPushButton::clicked, this, [this, caption] {
-            QWidget* f = focusWidget();
-            if (f == m_grid || (f && m_grid->isAncestorOf(f))) m_grid->TypeIntoCell(caption);
-        });
+        // Only into the grid's cells: the grid types only while it has the focus.
+        connect(b, &QPushButton::clicked, this, [this, caption] { m_grid->TypeIntoCell(caption); });
     }
 
     auto* rowButtons = new QHBoxLayout;
-    connect(AddButton("InsButton", "Вставити рядок"), &QPushButton::clicked, m_grid,
-            &TSampleGrid::InsertRowAtCursor);
-    connect(AddButton("DelButton", "Вилучити рядок"), &QPushButton::clicked, m_grid,
-            &TSampleGrid::DeleteRowAtCursor);
+    connect(AddButton("InsButton", "Вставити рядок"), &QPushButton::clicked, m_grid, &TDataGrid::InsertRow);
+    connect(AddButton("DelButton", "Вилучити рядок"), &QPushButton::clicked, m_grid, &TDataGrid::DeleteRow);
     connect(AddButton("ClrButton", "Очистити таблицю"), &QPushButton::clicked, m_grid,
-            &TSampleGrid::ClearTable);
+            &TDataGrid::ClearTable);
     for (const char* n : {"InsButton", "DelButton", "ClrButton"})
         rowButtons->addWidget(Button(n));
     auto* fileButtons = new QHBoxLayout;
@@ -238,7 +236,10 @@ void TSGSDlg::SetModel(int smodel) {
 
 void TSGSDlg::DataTypeChanged(TSampleEntryType type) {
     m_shownType = type;
-    m_grid->SetLayout(SampleGridHeaders(type));
+    QStringList headers;
+    for (const std::string& h : SampleGridHeaders(type))
+        headers << Q(h);
+    m_grid->SetColumns(headers);
     m_sampleSize->setEnabled(type == TSampleEntryType::RelativeFrequencies);
     m_sizeLabel->setEnabled(type == TSampleEntryType::RelativeFrequencies);
     const TGridRows rows = SampleGridRows(m_objectVariants, m_objectSample, type);

@@ -18,7 +18,7 @@ class QSpinBox;
 class TCbStyleLine;
 class TColorGrid;
 class TNumPanel;
-class TSampleGrid;
+class TDataGrid;
 
 // What "Випадкові дані" asks for.
 struct TRandomRequest {
@@ -59,7 +59,7 @@ public:
     void WriteFile();
     void RandomData();
 
-    TSampleGrid* Grid() const { return m_grid; }
+    TDataGrid* Grid() const { return m_grid; }
     QRadioButton* DataTypeButton(TSampleEntryType type) const;
     QSpinBox* SampleSizeEdit() const { return m_sampleSize; }
     QRadioButton* ModelButton(int smodel) const { return m_model[smodel]; }
@@ -82,7 +82,7 @@ private:
     void ModelChanged();
     void FocusGridCell(int row, int column);
 
-    TSampleGrid* m_grid = nullptr;
+    TDataGrid* m_grid = nullptr;
     QRadioButton* m_type[3] = {};
     QLabel* m_sizeLabel = nullptr;
     QSpinBox* m_sampleSize = nullptr;

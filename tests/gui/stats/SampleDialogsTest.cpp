@@ -7,10 +7,10 @@
 #include "gui/document/TObjList.h"
 #include "gui/stats/SampleEditor.h"
 #include "gui/stats/TASDlg.h"
+#include "gui/stats/TDataGrid.h"
 #include "gui/stats/TPirsonDlg.h"
 #include "gui/stats/TSGSDlg.h"
 #include "gui/stats/TSView.h"
-#include "gui/stats/TSampleGrid.h"
 #include "gui/stats/TStatTools.h"
 #include "support/TempPath.h"
 
