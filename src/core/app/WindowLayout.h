@@ -25,6 +25,8 @@ struct TResizedFlags {
 
 constexpr int InitialMainLeft = 0, InitialMainTop = 30, InitialClientWidth = 795, InitialClientHeight = 506;
 constexpr int InitialObjMemoHeight = 100;
+// The toolbar of the Windows program was this wide; the stored and initial client widths count it so.
+constexpr int OriginalToolbarWidth = 29;
 
 // "Початкові розміри та положення вікон".
 TWindowLayout InitialLayout();

@@ -26,8 +26,6 @@
 
 namespace {
 
-// The toolbar of the Windows program was this wide; the stored client width counts it so.
-constexpr int OriginalToolbarWidth = 29;
 // The toolkit's language of the built-in texts.
 const char* const BuiltInToolkitLanguage = "uk";
 
