@@ -1,12 +1,10 @@
 #include "gui/analysis/TCoordReadout.h"
 
 #include "core/base/NumberText.h"
-#include "gui/app/MessageDlg.h"
 #include "gui/plot/TGr.h"
 #include "gui/plot/TGrSurface.h"
 
 #include <QCursor>
-#include <QLabel>
 #include <QTimer>
 
 TCoordReadout::TCoordReadout(TGr& gr, QWidget* dialog)
@@ -25,17 +23,14 @@ void TCoordReadout::Stop() {
 }
 
 void TCoordReadout::ShowAt(const QPoint& global) {
-    // The graph window's own readout line, found by its component name: the window offers no setter for it.
-    auto* status = m_gr.findChild<QLabel*>("CoordStatus");
-    if (!status) return;
     const TGrSurface* surface = m_gr.Surface();
     const QPoint local = surface->mapFromGlobal(global);
     const bool overGraph = surface->isVisible() && surface->rect().contains(local);
     if (!overGraph || m_dialog->frameGeometry().contains(global)) {
-        status->clear();
+        m_gr.SetCoordStatusText({});
         return;
     }
     const QPoint p = TGrSurface::PixelAt(local);
     const TMasshImage& image = m_gr.I();
-    status->setText(Q("X=" + FloatStr(image.ScrToX(p.x())) + "  Y=" + FloatStr(image.ScrToY(p.y()))));
+    m_gr.SetCoordStatusText("X=" + FloatStr(image.ScrToX(p.x())) + "  Y=" + FloatStr(image.ScrToY(p.y())));
 }

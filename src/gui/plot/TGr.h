@@ -147,6 +147,8 @@ public:
     // The readout as it stands, with whatever the tool appended to it.
     std::string CoordStatusText() const;
     void AppendCoordStatus(const std::string& text);
+    // A readout from outside: the mouse readout of a modal tool dialog (an empty text clears the line).
+    void SetCoordStatusText(const std::string& text);
     // Records a point at DownPos when "Запис" is on and the press and release were a click.
     void IClick();
     // Takes the cross away and empties the readout.
