@@ -26,6 +26,7 @@
 #include <QClipboard>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QToolBar>

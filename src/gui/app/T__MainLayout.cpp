@@ -8,6 +8,7 @@
 #include "gui/plot/TGrSurface.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
