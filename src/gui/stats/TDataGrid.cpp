@@ -60,7 +60,7 @@ TGridRows TDataGrid::Rows() const {
     for (int r = 0; r < rowCount(); ++r) {
         std::vector<std::string> cells;
         for (int c = 0; c < DataColumns(); ++c)
-            cells.push_back(Cell(r, c).toStdString());
+            cells.push_back(Cell(r, c).trimmed().toStdString());
         rows.push_back(std::move(cells));
     }
     return rows;

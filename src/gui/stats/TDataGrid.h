@@ -28,7 +28,7 @@ public:
     // The first column that holds data.
     int DataColumn() const { return m_options.NumberColumn ? FirstDataColumn : 0; }
     int DataColumns() const { return columnCount() - DataColumn(); }
-    // The data cells of every row, in order.
+    // The data cells of every row, in order, without the spaces around them.
     TGridRows Rows() const;
     // Replaces the table; no row gives one empty row.
     void SetRows(const TGridRows& rows, int minRows = 1);
