@@ -1,6 +1,7 @@
 #include "gui/analysis/TDPPLam.h"
 
 #include "core/document/TDocument.h"
+#include "gui/app/DialogButtons.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TNumPanel.h"
 #include "gui/document/FormulaCaret.h"
@@ -22,12 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 int Index(TTransformKind kind) {
     return static_cast<int>(kind);
@@ -67,8 +62,8 @@ QComboBox* TDPPLam::AddBox(QWidget* parent, QGridLayout* grid, int row, TTransfo
 void TDPPLam::AddButtons(QWidget* page, TTransformKind kind, const char* okName, const char* cancelName,
                          const char* panelName, QPushButton* pick) {
     const int i = Index(kind);
-    m_ok[i] = MakeButton(page, okName, "OK");
-    m_cancel[i] = MakeButton(page, cancelName, "Скасувати");
+    m_ok[i] = MakeNamedButton(page, okName, "OK");
+    m_cancel[i] = MakeNamedButton(page, cancelName, "Скасувати");
     auto* panel = new TNumPanel(page);
     panel->setObjectName(panelName);
     auto* buttons = new QHBoxLayout;
@@ -116,7 +111,7 @@ QWidget* TDPPLam::BuildRotatePage() {
     unitsLayout->addWidget(m_degrees);
     layout->addWidget(units);
     connect(m_degrees, &QRadioButton::toggled, this, &TDPPLam::AngleUnitChanged);
-    m_moveButton = MakeButton(page, "MoveButton", "Вибір точок з екрану для визначення кута");
+    m_moveButton = MakeNamedButton(page, "MoveButton", "Вибір точок з екрану для визначення кута");
     layout->addWidget(m_moveButton);
     AddButtons(page, TTransformKind::Rotate, "Button2", "Button4", "NumPanel2");
     connect(m_moveButton, &QPushButton::clicked, this, [this] { PickFromGraph(TTransformKind::Rotate); });
@@ -141,7 +136,7 @@ QWidget* TDPPLam::BuildTranslatePage() {
     points->addWidget(from);
     points->addWidget(to);
     layout->addLayout(points);
-    m_vectorButton = MakeButton(page, "Button3", "Вибір точок з екрану для визначення вектора ");
+    m_vectorButton = MakeNamedButton(page, "Button3", "Вибір точок з екрану для визначення вектора ");
     layout->addWidget(m_vectorButton);
     AddButtons(page, TTransformKind::Translate, "Button5", "Button6", "NumPanel3");
     connect(m_vectorButton, &QPushButton::clicked, this,

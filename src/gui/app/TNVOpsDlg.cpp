@@ -1,4 +1,5 @@
 #include "gui/app/TNVOpsDlg.h"
+#include "gui/app/DialogButtons.h"
 
 #include "core/app/ProgramSettings.h"
 #include "gui/app/LanguageWalk.h"
@@ -38,13 +39,9 @@ TNVOpsDlg::TNVOpsDlg(QWidget* parent) : QDialog(parent) {
     m_label2->setObjectName("Label2");
     m_label2->setBuddy(m_langCombo);
 
-    m_ok = new QPushButton("OK", this);
-    m_ok->setObjectName("OKBtn");
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton("Скасувати", this);
-    m_cancel->setObjectName("CancelBtn");
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const TDialogButtons buttons = MakeDialogButtons(this);
+    m_ok = buttons.Ok;
+    m_cancel = buttons.Cancel;
 
     auto* grid = new QGridLayout;
     grid->addWidget(m_label1, 0, 0);

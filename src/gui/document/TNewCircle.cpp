@@ -1,4 +1,5 @@
 #include "gui/document/TNewCircle.h"
+#include "gui/app/DialogButtons.h"
 
 #include "core/plot/TGlobColors.h"
 #include "gui/app/MessageDlg.h"
@@ -33,12 +34,6 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption) {
     group->setObjectName(name);
     new QGridLayout(group);
     return group;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 int BoxIndex(TCircleBox box) {
@@ -102,8 +97,9 @@ QComboBox* TNewCircle::AddBox(QGroupBox* group, int row, TCircleBox box, const c
 void TNewCircle::AddButtons(QWidget* page, int index, QPushButton* pick) {
     m_pickButton[index] = pick;
     const char* const suffix = index == CirclePageRadius ? "0" : "";
-    m_okButton[index] = MakeButton(page, (QByteArray("OKButton") + suffix).constData(), "OK");
-    m_cancelButton[index] = MakeButton(page, (QByteArray("CancelButton") + suffix).constData(), "Скасувати");
+    m_okButton[index] = MakeNamedButton(page, (QByteArray("OKButton") + suffix).constData(), "OK");
+    m_cancelButton[index] =
+        MakeNamedButton(page, (QByteArray("CancelButton") + suffix).constData(), "Скасувати");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(pick);
     buttons->addStretch(1);
@@ -132,7 +128,8 @@ QWidget* TNewCircle::BuildRadiusPage() {
     layout->addWidget(centre);
     layout->addWidget(radius);
     layout->addStretch(1);
-    AddButtons(page, CirclePageRadius, MakeButton(page, "PickCentreButton", "Вибір центра кола з екрану"));
+    AddButtons(page, CirclePageRadius,
+               MakeNamedButton(page, "PickCentreButton", "Вибір центра кола з екрану"));
     return page;
 }
 
@@ -149,7 +146,7 @@ QWidget* TNewCircle::BuildPointPage() {
     layout->addWidget(centre);
     layout->addWidget(point);
     layout->addStretch(1);
-    AddButtons(page, CirclePagePoint, MakeButton(page, "PickPointsButton", "Вибір точок з екрану"));
+    AddButtons(page, CirclePagePoint, MakeNamedButton(page, "PickPointsButton", "Вибір точок з екрану"));
     return page;
 }
 

@@ -1,4 +1,5 @@
 #include "gui/plot/TDLabelDlg.h"
+#include "gui/app/DialogButtons.h"
 
 #include "core/base/MessageTable.h"
 #include "gui/app/MessageDlg.h" // Q(), S()
@@ -24,13 +25,9 @@ TDLabelDlg::TDLabelDlg(QWidget* parent) : QDialog(parent) {
     m_point->setObjectName("PCheckBox");
     m_numPanel = new TNumPanel(this);
     m_numPanel->setObjectName("NumPanel1");
-    m_ok = new QPushButton("OK", this);
-    m_ok->setObjectName("OKBtn");
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton("Скасувати", this);
-    m_cancel->setObjectName("CancelBtn");
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const TDialogButtons buttons = MakeDialogButtons(this);
+    m_ok = buttons.Ok;
+    m_cancel = buttons.Cancel;
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

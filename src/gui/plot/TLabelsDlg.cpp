@@ -1,4 +1,5 @@
 #include "gui/plot/TLabelsDlg.h"
+#include "gui/app/DialogButtons.h"
 
 #include "core/base/MessageTable.h"
 #include "core/plot/TPointList.h"
@@ -119,13 +120,9 @@ TLabelsDlg::TLabelsDlg(TGr* gr, QWidget* parent) : QDialog(parent), m_gr(gr) {
     m_numPanel = new TNumPanel(this);
     m_numPanel->setObjectName("NumPanel1");
 
-    m_ok = new QPushButton("OK", this);
-    m_ok->setObjectName("OKBtn");
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton("Скасувати", this);
-    m_cancel->setObjectName("CancelBtn");
-    connect(m_ok, &QPushButton::clicked, this, &TLabelsDlg::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const TDialogButtons buttons = MakeDialogButtons(this);
+    m_ok = buttons.Ok;
+    m_cancel = buttons.Cancel;
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(m_insButton);

@@ -1,4 +1,5 @@
 #include "gui/plot/TPictureSizeDlg.h"
+#include "gui/app/DialogButtons.h"
 
 #include "gui/plot/PictureWriter.h"
 
@@ -28,13 +29,7 @@ TPictureSizeDlg::TPictureSizeDlg(QWidget* parent) : QDialog(parent) {
     heightLabel->setObjectName("HeightLabel");
     heightLabel->setBuddy(m_height);
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OKBtn");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Скасувати", this);
-    cancel->setObjectName("CancelBtn");
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const auto [ok, cancel] = MakeDialogButtons(this);
 
     auto* form = new QFormLayout;
     form->addRow(widthLabel, m_width);

@@ -1,4 +1,5 @@
 #include "gui/stats/TPirsonDlg.h"
+#include "gui/app/DialogButtons.h"
 
 #include "core/stats/ChiSquareTable.h"
 #include "gui/app/MessageDlg.h"
@@ -73,13 +74,7 @@ TPirsonDlg::TPirsonDlg(QWidget* parent) : QDialog(parent) {
         hintLayout->addWidget(label);
     }
 
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OKBtn");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("Скасувати", this);
-    cancel->setObjectName("CancelBtn");
-    connect(ok, &QPushButton::clicked, this, &TPirsonDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &TPirsonDlg::reject);
+    const auto [ok, cancel] = MakeDialogButtons(this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);
