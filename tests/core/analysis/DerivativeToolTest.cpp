@@ -3,6 +3,7 @@
 #include "core/base/NumberText.h"
 #include "core/document/TObjectList.h"
 #include "core/formula/ParamTable.h"
+#include "support/ParamTableGuard.h"
 #include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -17,10 +18,11 @@ using Messages = std::vector<msg::Id>;
 // One function in the list, on a 400 x 400 surface showing (-5; 5)-(-5; 5): 40 pixels a unit, the origin at
 // pixel (200, 200). Redraws are counted and start the recording anew.
 struct DerivativeTool : ::testing::Test {
+    // First, so that the table is restored after everything else of the fixture is gone.
+    TParamTableGuard m_params;
     void SetUp() override {
         ResetBuiltInTexts();
         SetDigits(4);
-        ParamTable().ResetForNewDocument();
         image.SetSize(400, 400);
         image.SetMassh({-5, 5, -5, 5});
         image.SetCanvas(&canvas);
@@ -30,7 +32,6 @@ struct DerivativeTool : ::testing::Test {
             canvas.Clear();
         };
     }
-    void TearDown() override { ParamTable().ResetForNewDocument(); }
     TFn& Use(const char* formula, const char* a = "-5", const char* b = "5") {
         list.Append(std::make_unique<TFn>(formula, a, b, clRed), true);
         TFn& f = list.Object(list.Count() - 1);

@@ -8,7 +8,7 @@
 #include "core/plot/TMasshImage.h"
 #include "core/stats/TGList.h"
 
-#include "LongDoubleNear.h"
+#include "support/LongDoubleNear.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,6 +4,7 @@
 #include "core/formula/ParamTable.h"
 #include "core/plot/TMasshImage.h"
 #include "core/stats/TGList.h"
+#include "support/ParamTableGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,7 @@ std::vector<std::string> Examples() {
 } // namespace
 
 TEST(Examples, EveryExampleOpensWithAllItsObjects) {
+    const TParamTableGuard params;
     const std::vector<std::string> examples = Examples();
     ASSERT_GE(examples.size(), 4u);
     for (const std::string& path : examples) {
@@ -47,5 +49,4 @@ TEST(Examples, EveryExampleOpensWithAllItsObjects) {
                 << "has defined points: " << doc.Objects[i].Caption;
         }
     }
-    ParamTable().ResetForNewDocument();
 }

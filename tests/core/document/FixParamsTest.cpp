@@ -6,16 +6,15 @@
 #include "core/objects/TFc.h"
 #include "core/plot/TMasshImage.h"
 #include "support/LongDoubleNear.h"
+#include "support/ParamTableGuard.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 struct FixParamsTest : ::testing::Test {
-    void SetUp() override {
-        ParamTable().ResetForNewDocument();
-        SetDigits(4);
-    }
-    void TearDown() override { ParamTable().ResetForNewDocument(); }
+    // First, so that the table is restored after everything else of the fixture is gone.
+    TParamTableGuard m_params;
+    void SetUp() override { SetDigits(4); }
     TDocument doc;
     TMasshImage image;
 };

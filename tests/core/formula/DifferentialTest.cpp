@@ -6,7 +6,8 @@
 #include "core/formula/PlainEvaluator.h"
 #include "core/formula/TFunc.h"
 
-#include "LongDoubleNear.h"
+#include "support/LongDoubleNear.h"
+#include "support/ParamTableGuard.h"
 
 #include <functional>
 #include <memory>
@@ -126,7 +127,7 @@ private:
 } // namespace
 
 TEST(Differential, CompiledFormulasMatchTheirExpressionTreesToTheBit) {
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     ParamTable()[1].Value = 0.75L;
     ParamTable()[2].Value = -2;
     ParamTable()[3].Value = 3;
@@ -155,5 +156,4 @@ TEST(Differential, CompiledFormulasMatchTheirExpressionTreesToTheBit) {
     }
     EXPECT_GT(compiled, 3000);
     EXPECT_GT(defined, 10000);
-    ParamTable().ResetForNewDocument();
 }

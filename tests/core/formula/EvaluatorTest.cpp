@@ -2,7 +2,8 @@
 #include "core/formula/PlainEvaluator.h"
 #include "core/formula/TFunc.h"
 
-#include "LongDoubleNear.h"
+#include "support/LongDoubleNear.h"
+#include "support/ParamTableGuard.h"
 
 #include <cfloat>
 #include <cmath>
@@ -140,7 +141,7 @@ TEST(Evaluator, UndefinedIsTheLongDoubleLiteral) {
 }
 
 TEST(Evaluator, FormulaFollowsParameterValues) {
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     TFunc f("P1*X+P2");
     EXPECT_EQ(f.Calc(2), 3); // P1 = P2 = 1
     ParamTable()[1].Value = 5;
@@ -149,7 +150,6 @@ TEST(Evaluator, FormulaFollowsParameterValues) {
     TFunc g("SIN(P1)^2+P1^2");
     ParamTable()[1].Value = 0.5L;
     EXPECT_TRUE(SameBits(g.Calc(0), EvaluatePlain(g.ProgramCodes(), g.Consts(), 0, 0)));
-    ParamTable().ResetForNewDocument();
 }
 
 TEST(Evaluator, SecondArgumentIsY) {

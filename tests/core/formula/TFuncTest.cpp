@@ -1,7 +1,8 @@
 #include "core/formula/TFunc.h"
 #include "core/formula/ParamTable.h"
 
-#include "LongDoubleNear.h"
+#include "support/LongDoubleNear.h"
+#include "support/ParamTableGuard.h"
 
 TEST(TFunc, ATextThatDoesNotCompileGivesUndefinedValues) {
     TFunc f("SIN X");
@@ -21,7 +22,7 @@ TEST(TFunc, SetFormulaKeepsTheOldFormulaOnFailure) {
 }
 
 TEST(TFunc, FormulaWithParams) {
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     struct Row {
         const char* text;
         Real p1, p2;
@@ -42,18 +43,16 @@ TEST(TFunc, FormulaWithParams) {
         EXPECT_EQ(fixed, r.expected);
         EXPECT_TRUE(FormulaCompiles(fixed)) << "a fixed formula must compile";
     }
-    ParamTable().ResetForNewDocument();
 }
 
 TEST(TFunc, MarksTheParametersItUses) {
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     TFunc f("P2*X+P7");
     EXPECT_TRUE(f.UsesParams());
     f.MarkParams();
     for (int k = 1; k <= 9; ++k)
         EXPECT_EQ(ParamTable()[k].Used, k == 2 || k == 7) << k;
     EXPECT_FALSE(TFunc("X+PI").UsesParams());
-    ParamTable().ResetForNewDocument();
 }
 
 TEST(ParamTable, NewDocumentValues) {

@@ -1,7 +1,8 @@
 #include "core/formula/Tokenizer.h"
 #include "core/formula/ParamTable.h"
 
-#include "LongDoubleNear.h"
+#include "support/LongDoubleNear.h"
+#include "support/ParamTableGuard.h"
 
 using namespace codes;
 
@@ -95,7 +96,7 @@ TEST(Tokenizer, Numbers) {
 }
 
 TEST(Tokenizer, ParametersTakeAnEntryWithTheirNumber) {
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     ParamTable()[3].Value = 7;
     const Tokens t = TokensOf("P3+p1");
     ASSERT_TRUE(t.ok);
@@ -109,7 +110,6 @@ TEST(Tokenizer, ParametersTakeAnEntryWithTheirNumber) {
     }
     // P10 is P1 followed by the number 0 (the syntax check rejects it later).
     EXPECT_EQ(TokensOf("P10").codes, (TokenString{Zero, codes::Add, 0x01, 0x02}));
-    ParamTable().ResetForNewDocument();
 }
 
 TEST(Tokenizer, AtMostTwentySixNumbersAndParameters) {

@@ -6,6 +6,8 @@
 #include "core/objects/TFf.h"
 #include "core/objects/TFp.h"
 #include "core/plot/TPointList.h"
+#include "support/ObjectRecord.h"
+#include "support/ParamTableGuard.h"
 #include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -78,7 +80,7 @@ TEST(TFc, RebuildWritesTheFormulaAndSquareFromTheTexts) {
 }
 
 TEST(TFc, DrawsAnEllipseThroughThePixelBox) {
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     TMasshImage image;
     TRecordingCanvas canvas;
     image.SetSize(400, 400);
@@ -128,14 +130,13 @@ TEST(CurveKinds, SaveThenReadGivesTheSameRecord) {
     circle.CalcBounds(TMasshImage());
     for (const TFn* object : std::vector<const TFn*>{&parametric, &polar, &implicit, &circle}) {
         SCOPED_TRACE(object->ObjType());
-        IniFile ini, again;
+        IniFile ini;
         object->Save(ini, "Obj1");
         const std::unique_ptr<TFn> read = ReadObject(ini, "Obj1");
         ASSERT_TRUE(read);
         EXPECT_EQ(read->Kind(), object->Kind());
         EXPECT_EQ(read->ArgName, object->ArgName);
-        read->Save(again, "Obj1");
-        EXPECT_EQ(again.ToText(), ini.ToText());
+        EXPECT_EQ(RecordText(*read), ini.ToText());
     }
 }
 

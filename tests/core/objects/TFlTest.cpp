@@ -3,6 +3,7 @@
 #include "core/base/MessageTable.h"
 #include "core/objects/ObjectFactory.h"
 #include "support/LongDoubleNear.h"
+#include "support/ObjectRecord.h"
 #include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -119,8 +120,6 @@ TEST(TFl, SaveThenReadGivesTheSameLine) {
     ASSERT_TRUE(read);
     ASSERT_EQ(read->Kind(), ObjKind::BrokenLine);
     read->CalcBounds(TMasshImage());
-    IniFile again;
-    read->Save(again, "Obj1");
-    EXPECT_EQ(again.ToText(), ini.ToText());
+    EXPECT_EQ(RecordText(*read), ini.ToText());
     EXPECT_EQ(static_cast<const TFl&>(*read).ArgName, "B");
 }

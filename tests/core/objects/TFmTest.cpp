@@ -5,6 +5,8 @@
 #include "core/objects/ObjectFactory.h"
 #include "core/objects/PolyFit.h"
 #include "support/LongDoubleNear.h"
+#include "support/ObjectRecord.h"
+#include "support/ParamTableGuard.h"
 #include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +63,7 @@ TEST(PolynomialText, SignsMagnitudesAndPowers) {
 }
 
 TEST(TFm, EditSortsByXAndRefusesAllXEqual) {
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     TFm t(clRed);
     TTableData data = t.TableData();
     ParamTable()[1].Value = 1.5L;
@@ -80,7 +82,6 @@ TEST(TFm, EditSortsByXAndRefusesAllXEqual) {
     data.Rows = {{"3", "1"}, {"3", "2"}};
     EXPECT_FALSE(t.TakeTableData(data));
     EXPECT_EQ(t.XYList.Count(), 3) << "unchanged";
-    ParamTable().ResetForNewDocument();
 }
 
 TEST(TFm, DrawsTheCurveThenACircleAroundEveryPoint) {
@@ -119,9 +120,7 @@ TEST(TFm, SaveThenReadGivesTheSameTable) {
     std::unique_ptr<TFn> read = ReadObject(ini, "Obj1");
     ASSERT_TRUE(read);
     read->CalcBounds(TMasshImage());
-    IniFile again;
-    read->Save(again, "Obj1");
-    EXPECT_EQ(again.ToText(), ini.ToText());
+    EXPECT_EQ(RecordText(*read), ini.ToText());
 
     SCOPED_TRACE("the key is matched without regard to case, as the reader spells it");
     IniFile hand;

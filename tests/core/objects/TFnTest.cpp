@@ -3,6 +3,7 @@
 #include "core/formula/ParamTable.h"
 #include "core/objects/ObjectFactory.h"
 #include "support/LongDoubleNear.h"
+#include "support/ParamTableGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -100,7 +101,7 @@ TEST(ObjectFactory, CreatesTheRegisteredKindsOnly) {
 }
 
 TEST(TFn, CaptionInfoLinesAndExtents) {
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     ParamTable()[1].Value = -2;
     TFn fn("P1*X^2", "-2", "3", clRed);
     fn.Quality = TRngBGP("5"); // whole steps: the walk meets 0
@@ -122,18 +123,16 @@ TEST(TFn, CaptionInfoLinesAndExtents) {
     lines.clear();
     none.ShowInfo(lines);
     EXPECT_EQ(lines.size(), 3u);
-    ParamTable().ResetForNewDocument();
 }
 
 TEST(TFn, MarksTheParametersOfItsBoundsQualityAndFormula) {
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     TFn fn("P2*X", "P1", "5", clRed);
     fn.Quality = TRngBGP("P3*100");
     EXPECT_FALSE(TFn("X", "P1", "5", clRed).UsesParams()); // the formula only
     fn.MarkParams();
     for (int k = 1; k <= TParamTable::Count; ++k)
         EXPECT_EQ(ParamTable()[k].Used, k <= 3) << k;
-    ParamTable().ResetForNewDocument();
 }
 
 TEST(TFn, EditFillsTheDialogAndTakesItBackOnlyOnOk) {

@@ -4,6 +4,7 @@
 #include "core/objects/CurveWalk.h"
 #include "core/objects/TFf.h"
 #include "support/LongDoubleNear.h"
+#include "support/ParamTableGuard.h"
 #include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
@@ -95,7 +96,7 @@ TEST_F(CurveOnSurface, AHugeArgumentRangeIsTheCurveAtTheNormalStep) {
 }
 
 TEST(TFp, ParametersOfEitherFormula) {
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     ParamTable()[2].Value = -3;
     TFp fp("T", "P2*T", "0", "1", clRed);
     EXPECT_EQ(fp.FormulaLine(), "X(T)=(-3)*T, Y(T)=T");

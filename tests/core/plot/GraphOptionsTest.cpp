@@ -2,7 +2,7 @@
 #include "core/base/NumberText.h"
 #include "core/plot/LabelTable.h"
 
-#include "LongDoubleNear.h"
+#include "support/LongDoubleNear.h"
 
 #include <gtest/gtest.h>
 

@@ -1,24 +1,16 @@
 #include "core/plot/TMasshImage.h"
 #include "core/plot/BasicStep.h"
 #include "core/plot/TGlobColors.h"
+#include "support/LongDoubleNear.h"
 #include "support/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-#include <sstream>
 #include <vector>
 
 namespace {
-::testing::AssertionResult RealNear(Real actual, Real expected, Real tolerance) {
-    if (std::fabs(actual - expected) <= tolerance) return ::testing::AssertionSuccess();
-    std::ostringstream s;
-    s.precision(21);
-    s << actual << " is not within " << tolerance << " of " << expected;
-    return ::testing::AssertionFailure() << s.str();
-}
-
 struct Surface : ::testing::Test {
     void SetUp() override {
         ApplyGraphWindowDefaults(image);
@@ -31,8 +23,8 @@ struct Surface : ::testing::Test {
 TEST_F(Surface, InitialWindowSpansTheBitmap) {
     image.SetSize(400, 300);
     image.SetMassh(InitialMassh);
-    EXPECT_TRUE(RealNear(image.XBasic(), 1, 1e-15L));
-    EXPECT_TRUE(RealNear(image.YBasic(), 1, 1e-15L));
+    EXPECT_LD_NEAR(image.XBasic(), 1, 1e-15L);
+    EXPECT_LD_NEAR(image.YBasic(), 1, 1e-15L);
     EXPECT_EQ(image.XToScr(-5), 0);
     EXPECT_EQ(image.XToScr(5), 400);
     EXPECT_EQ(image.YToScr(5), 0);
@@ -88,12 +80,12 @@ TEST_F(Surface, PolarAngleByQuadrant) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(::testing::Message() << r.px << "," << r.py);
-        EXPECT_TRUE(RealNear(image.ScrToF(r.px, r.py), r.angle, 1e-17L));
+        EXPECT_LD_NEAR(image.ScrToF(r.px, r.py), r.angle, 1e-17L);
     }
     const Real belowXAxis = image.ScrToF(300, 201);
     EXPECT_LT(belowXAxis, 2 * Pi);
     EXPECT_GT(belowXAxis, 2 * Pi - 0.011L);
-    EXPECT_TRUE(RealNear(image.ScrToR(300, 100), std::sqrt(12.5L), 1e-17L));
+    EXPECT_LD_NEAR(image.ScrToR(300, 100), std::sqrt(12.5L), 1e-17L);
 }
 
 TEST_F(Surface, DegenerateWindowsChangeNothing) {
@@ -110,8 +102,8 @@ TEST_F(Surface, DegenerateWindowsChangeNothing) {
         image.SetMassh(m);
         EXPECT_EQ(image.Massh(), before);
         EXPECT_EQ(image.OldMassh(), (TMassh{0, 10, 0, 10}));
-        EXPECT_TRUE(RealNear(image.XBasic(), 0.1L, 1e-18L));
-        EXPECT_TRUE(RealNear(image.YBasic(), 0.1L, 1e-18L));
+        EXPECT_LD_NEAR(image.XBasic(), 0.1L, 1e-18L);
+        EXPECT_LD_NEAR(image.YBasic(), 0.1L, 1e-18L);
     }
 }
 
@@ -146,7 +138,7 @@ TEST(BasicStep, GivesMoreThanFourAndAtMostFortySteps) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(::testing::Message() << double(r.range) << " " << r.why);
-        EXPECT_TRUE(RealNear(BasicStep(r.range), r.step, r.step * 1e-17L));
+        EXPECT_LD_NEAR(BasicStep(r.range), r.step, r.step * 1e-17L);
     }
     const Real step = BasicStep(40);
     EXPECT_EQ(std::nearbyint(40 / step), 40) << "a window (-20; 20) has 40 unit steps";
@@ -218,7 +210,7 @@ TEST_F(Surface, EqualScaleHoldsThroughZoomsAndResizesWithoutExtraPreviousSteps) 
     image.SetSize(400, 800); // the window asked for is widened anew, not the widened one again
     EXPECT_EQ(image.Massh(), (TMassh{-5, 5, -10, 10}));
     EXPECT_EQ(image.OldMassh(), (TMassh{-4, 4, -2, 2}));
-    EXPECT_TRUE(RealNear(image.YBasic(), 1, 1e-15L)) << "the steps follow the new window";
+    EXPECT_LD_NEAR(image.YBasic(), 1, 1e-15L) << "the steps follow the new window";
 
     image.SetMassh(image.OldMassh()); // "Попередній масштаб"
     EXPECT_EQ(image.Massh(), (TMassh{-4, 4, -8, 8}));

@@ -1,6 +1,6 @@
 #include "core/plot/TPointList.h"
 
-#include "LongDoubleNear.h"
+#include "support/LongDoubleNear.h"
 
 #include <gtest/gtest.h>
 

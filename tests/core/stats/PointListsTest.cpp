@@ -2,13 +2,14 @@
 #include "core/stats/TGList.h"
 #include "core/stats/TXList.h"
 #include "core/stats/TXYList.h"
+#include "support/ParamTableGuard.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
 TEST(TXYList, EvalFollowsTheParametersButTheStoredValueOnlyWhenAsked) {
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     TXYList list;
     list.AddPointText("2*PI", "p1");
     list.AddPoint(5, 6);
@@ -17,7 +18,6 @@ TEST(TXYList, EvalFollowsTheParametersButTheStoredValueOnlyWhenAsked) {
     EXPECT_EQ(list.EvalY(0), 4);
     EXPECT_EQ(list.Y(0), 4);
     EXPECT_EQ(list.EvalY(1), 6); // a point given by numbers has no text and keeps them
-    ParamTable().ResetForNewDocument();
 }
 
 TEST(PointLists, SortingKeepsEveryRecordOfEqualKeys) {

@@ -15,6 +15,7 @@
 #include "gui/plot/TGrSurface.h"
 
 #include "../document/FuInputDriver.h"
+#include "support/ParamTableGuard.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,9 +38,10 @@ QColor ToQColor(TColor c) {
 
 class AnalysisDialogs : public ::testing::Test {
 protected:
+    // First, so that the table is restored after everything else of the fixture is gone.
+    TParamTableGuard m_params;
     void SetUp() override {
         ResetBuiltInTexts();
-        ParamTable().ResetForNewDocument();
         m_main = std::make_unique<T__Main>();
         m_main->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_main.get()));
@@ -47,7 +49,6 @@ protected:
     void TearDown() override {
         m_main->Document().Objects.Modified = false;
         m_main.reset();
-        ParamTable().ResetForNewDocument();
     }
     // A document on the fixed window (-5; 5)-(-5; 5), added and built.
     void Build(const std::string& objects, int count) {

@@ -16,6 +16,7 @@
 
 #include "../document/FuInputDriver.h"
 #include "TempFolder.h"
+#include "support/ParamTableGuard.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -52,10 +53,11 @@ bool HasCyrillic(const std::string& text) {
 
 class ProgramStart : public ::testing::Test {
 protected:
+    // First, so that the table is restored after everything else of the fixture is gone.
+    TParamTableGuard m_params;
     void SetUp() override {
         ResetBuiltInTexts();
         SetDigits(DefaultDigitsSetting);
-        ParamTable().ResetForNewDocument();
         SetProgramFolders({"", m_settings.path.string()});
     }
     void TearDown() override {
@@ -64,7 +66,6 @@ protected:
         ResetBuiltInTexts();
         SetDigits(DefaultDigitsSetting);
         InstallQtTranslation(*qApp, "none");
-        ParamTable().ResetForNewDocument();
     }
     T__Main& Start() {
         m_main.reset();

@@ -15,6 +15,8 @@
 #include "gui/plot/TGr.h"
 
 #include "../document/FuInputDriver.h"
+#include "support/LongDoubleNear.h"
+#include "support/ParamTableGuard.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -59,8 +61,9 @@ void SetComboText(QDialog* dlg, const char* name, const QString& text) {
 
 class MainWindowTest : public ::testing::Test {
 protected:
+    // First, so that the table is restored after everything else of the fixture is gone.
+    TParamTableGuard m_params;
     void SetUp() override {
-        ParamTable().ResetForNewDocument();
         m_main = std::make_unique<T__Main>();
         m_main->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_main.get()));
@@ -69,7 +72,6 @@ protected:
         m_main->Document().Objects.Modified = false;
         m_main->Gr()->Labels().Clear();
         m_main.reset();
-        ParamTable().ResetForNewDocument();
     }
     // A document made by hand, opened as by "Додати...".
     void Add(const std::string& text) {
@@ -164,7 +166,7 @@ TEST_F(MainWindowTest, SteppingP1MovesTheCurveAtOnce) {
     ASSERT_NE(right, nullptr);
     for (int i = 0; i < 10; ++i)
         QTest::mouseClick(right, Qt::LeftButton);
-    EXPECT_NEAR(double(ParamTable()[1].Value), 2.0, 1e-12);
+    EXPECT_LD_NEAR(ParamTable()[1].Value, 2, 1e-12L);
     EXPECT_TRUE(ColourNear(Bitmap(), I().XToScr(2), I().YToScr(2), clRed));
     EXPECT_FALSE(ColourNear(Bitmap(), I().XToScr(2), I().YToScr(1), clRed));
 }

@@ -9,6 +9,7 @@
 #include "gui/document/TParamGrid.h"
 #include "gui/document/TParamPanel.h"
 #include "support/LongDoubleNear.h"
+#include "support/ParamTableGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -69,18 +70,16 @@ public:
 };
 
 struct ObjListTest : ::testing::Test {
+    // First, so that the table is restored after everything else of the fixture is gone.
+    TParamTableGuard m_params;
     void SetUp() override {
-        ParamTable().ResetForNewDocument();
         GlobColors() = TGlobColors();
         image.SetSize(400, 400);
         image.CanDraw = true;
         image.SetMasshAuto(true);
         image.OnMasshUpdate = [this](TMasshImage&) { ++redraws; };
     }
-    void TearDown() override {
-        SetObjectEditor(nullptr);
-        ParamTable().ResetForNewDocument();
-    }
+    void TearDown() override { SetObjectEditor(nullptr); }
     void Add(const char* formula, bool checked = true) {
         doc.Objects.Append(std::make_unique<TFn>(formula, "-5", "5", clRed), checked);
     }

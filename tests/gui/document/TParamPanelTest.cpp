@@ -6,6 +6,7 @@
 #include "core/formula/ParamTable.h"
 #include "gui/document/TParamGrid.h"
 #include "support/LongDoubleNear.h"
+#include "support/ParamTableGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +23,9 @@
 namespace {
 
 struct ToolParamPanel : ::testing::Test {
+    // First, so that the table is restored after everything else of the fixture is gone.
+    TParamTableGuard m_params;
     void SetUp() override {
-        ParamTable().ResetForNewDocument();
         TParamPanelOptions options;
         options.ValueColumnWidth = TParamPanelOptions::ToolValueWidth;
         options.MarkParams = [this] {
@@ -43,7 +45,6 @@ struct ToolParamPanel : ::testing::Test {
         QApplication::setActiveWindow(&window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    void TearDown() override { ParamTable().ResetForNewDocument(); }
 
     TParamGrid& Grid() const { return *panel->ParamSG(); }
     void TypeIntoCell(int row, const char* text) {

@@ -10,7 +10,8 @@
 #include "gui/plot/TLabelsDlg.h"
 
 #include "../document/FuInputDriver.h"
-#include "LongDoubleNear.h"
+#include "support/LongDoubleNear.h"
+#include "support/ParamTableGuard.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -31,9 +32,10 @@ namespace {
 
 class GraphDialogs : public ::testing::Test {
 protected:
+    // First, so that the table is restored after everything else of the fixture is gone.
+    TParamTableGuard m_params;
     void SetUp() override {
         ResetBuiltInTexts();
-        ParamTable().ResetForNewDocument();
         m_main = std::make_unique<T__Main>();
         m_main->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_main.get()));

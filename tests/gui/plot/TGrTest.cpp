@@ -7,6 +7,7 @@
 #include "gui/plot/TDLabelDlg.h"
 #include "gui/plot/TGrSurface.h"
 #include "gui/plot/TGraphTool.h"
+#include "support/LongDoubleNear.h"
 
 #include <gtest/gtest.h>
 
@@ -138,10 +139,10 @@ TEST_F(TGrTest, PreviousScaleTwiceReturnsAndTheWheelZoomsAboutTheMouse) {
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(Surface(), &wheel);
     const TMassh& m = Gr().I().Massh();
-    EXPECT_NEAR(double(m.XMax - m.XMin), 5, 1e-12);
-    EXPECT_NEAR(double(m.YMax - m.YMin), 5, 1e-12);
-    EXPECT_NEAR(double(Gr().I().ScrToX(at.x())), double(x), 1e-12) << "the point under the mouse stays";
-    EXPECT_NEAR(double(Gr().I().ScrToY(at.y())), double(y), 1e-12);
+    EXPECT_LD_NEAR(m.XMax - m.XMin, 5, 1e-12L);
+    EXPECT_LD_NEAR(m.YMax - m.YMin, 5, 1e-12L);
+    EXPECT_LD_NEAR(Gr().I().ScrToX(at.x()), x, 1e-12L) << "the point under the mouse stays";
+    EXPECT_LD_NEAR(Gr().I().ScrToY(at.y()), y, 1e-12L);
     Gr().OldMasshClick();
     EXPECT_EQ(Gr().I().Massh(), InitialMassh);
 }
@@ -523,9 +524,9 @@ TEST_F(TGrTest, APinchZoomsAboutTheFingersAndIsOneStepBack) {
     pinch(Qt::ZoomNativeGesture, 0.5);
     pinch(Qt::ZoomNativeGesture, 0.6); // spread to 1.5 x 1.6 = 2.4 times
     const TMassh& m = Gr().I().Massh();
-    EXPECT_NEAR(double(m.XMax - m.XMin), 10 / 2.4, 1e-12);
-    EXPECT_NEAR(double(Gr().I().ScrToX(at.x())), double(x), 1e-12) << "the point under the fingers stays";
-    EXPECT_NEAR(double(Gr().I().ScrToY(at.y())), double(y), 1e-12);
+    EXPECT_LD_NEAR(m.XMax - m.XMin, 10 / 2.4, 1e-12L);
+    EXPECT_LD_NEAR(Gr().I().ScrToX(at.x()), x, 1e-12L) << "the point under the fingers stays";
+    EXPECT_LD_NEAR(Gr().I().ScrToY(at.y()), y, 1e-12L);
     pinch(Qt::EndNativeGesture, 0);
     EXPECT_EQ(Gr().I().OldMassh(), InitialMassh);
 }

@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "support/ParamTableGuard.h"
 #include "support/TempPath.h"
 
 #include <gtest/gtest.h>
@@ -168,7 +169,7 @@ TEST(SGDlg, OkRefusesWhatCannotMakeTheObject) {
 
 TEST(SGDlgEditor, CreatesATableAndABrokenLineThroughTheDialog) {
     ResetBuiltInTexts();
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     GlobColors() = TGlobColors();
     InstallObjectEditor(nullptr);
     TSGDlg* dlg = TableDialog();

@@ -12,6 +12,7 @@
 #include "gui/stats/TSGSDlg.h"
 #include "gui/stats/TSView.h"
 #include "gui/stats/TStatTools.h"
+#include "support/ParamTableGuard.h"
 #include "support/TempPath.h"
 
 #include <QComboBox>
@@ -122,7 +123,7 @@ TEST(SampleDialogs, RefusedDataKeepTheDialogOpenAndCancelChangesNothing) {
 // and Pearson's test against a density read from a file.
 TEST(SampleDialogs, MainWindowEntersASampleShowsItsTableAndRunsPearson) {
     ResetBuiltInTexts();
-    ParamTable().ResetForNewDocument();
+    const TParamTableGuard params;
     T__Main main;
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
@@ -186,5 +187,4 @@ TEST(SampleDialogs, MainWindowEntersASampleShowsItsTableAndRunsPearson) {
     EXPECT_EQ(doc.Objects.Current(), 1);
     view->close();
     doc.Objects.Modified = false;
-    ParamTable().ResetForNewDocument();
 }
