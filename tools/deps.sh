@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages needed to build, run and test Vorn1; does nothing when all are present.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl1-mesa-dev libboost-math-dev
-          libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth)
+          libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,9 +2,11 @@
 #include "app/CalcMode.h"
 #include "app/CommandLine.h"
 #include "app/DocumentModes.h"
-#include "app/QtTranslation.h"
+#include "app/ModeSettings.h"
 #include "app/RunMode.h"
 #include "app/TerminalText.h"
+#include "core/app/ProgramFolders.h"
+#include "gui/app/QtTranslation.h"
 #include "gui/app/T__Main.h"
 
 #include <QApplication>
@@ -24,6 +26,9 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 // The modes that print or write files and need no window; false for the window mode.
 bool RunCommandLineMode(int argc, char* argv[], const TStart& start, int& rc) {
     std::string out, err;
+    if (start.Mode == TStartMode::Calc || start.Mode == TStartMode::Info ||
+        start.Mode == TStartMode::Export || start.Mode == TStartMode::Run)
+        ApplyModeSettings();
     switch (start.Mode) {
     case TStartMode::Window: return false;
     case TStartMode::Help: out = UsageText() + RunUsageText(); break;
@@ -58,6 +63,7 @@ bool RunCommandLineMode(int argc, char* argv[], const TStart& start, int& rc) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    SetProgramFolders(LocateProgramFolders(ExecutableFolder()));
     const TStart start = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     int rc = 0;
     if (RunCommandLineMode(argc, argv, start, rc)) return rc;
@@ -67,7 +73,7 @@ int main(int argc, char* argv[]) {
     // The toolkit's own dialogs and buttons speak the interface language.
     InstallQtTranslation(app, "uk");
     T__Main mainWindow;
-    mainWindow.show();
+    mainWindow.Start();
     if (!start.Document.empty()) mainWindow.OpenStartupDocument(QString::fromLocal8Bit(start.Document));
     return app.exec();
 }

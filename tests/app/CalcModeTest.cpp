@@ -27,8 +27,10 @@ TEST(CalcMode, DigitsOption) {
 
 TEST(CalcMode, TheProgramPrintsWithoutADisplay) {
     // Runs the real binary with no display at all: the mode must not need a QApplication.
-    const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= ") +
-                                VORN1_BINARY + " --calc \"2^3^2\" \"1/0\" \"SIN X\" \"LOG(2,8)\" \"12345\"";
+    const std::string command =
+        std::string(
+            "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= VORN1_SETTINGS_DIR=/nonexistent/vorn1 ") +
+        VORN1_BINARY + " --calc \"2^3^2\" \"1/0\" \"SIN X\" \"LOG(2,8)\" \"12345\"";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     ASSERT_TRUE(pipe);
     std::string out;

@@ -33,9 +33,10 @@ TRun RunProgram(const std::string& arguments, const std::string& shellPrefix = "
     QTemporaryDir dir;
     const std::string out = dir.filePath("out.txt").toStdString(),
                       err = dir.filePath("err.txt").toStdString();
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= sh -c \"" + shellPrefix +
-                                "exec timeout 30 " + VORN1_BINARY + " " + arguments + "\" >'" + out +
-                                "' 2>'" + err + "' </dev/null";
+    const std::string command =
+        "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= VORN1_SETTINGS_DIR=/nonexistent/vorn1 sh -c \"" +
+        shellPrefix + "exec timeout 30 " + VORN1_BINARY + " " + arguments + "\" >'" + out + "' 2>'" + err +
+        "' </dev/null";
     const int raw = std::system(command.c_str());
     TRun r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

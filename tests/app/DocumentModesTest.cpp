@@ -81,8 +81,10 @@ TEST(ExportMode, TheProgramExportsWithoutADisplay) {
     const std::string doc = WriteDoc("nodisplay.vr1", TwoFunctions);
     const std::string out = Temp("nodisplay.png");
     QFile::remove(QString::fromStdString(out));
-    const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= ") +
-                                VORN1_BINARY + " --export '" + out + "' '" + doc + "' 2>&1";
+    const std::string command =
+        std::string(
+            "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= VORN1_SETTINGS_DIR=/nonexistent/vorn1 ") +
+        VORN1_BINARY + " --export '" + out + "' '" + doc + "' 2>&1";
     EXPECT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(QImage(QString::fromStdString(out)).size(), QSize(800, 600));
 }

@@ -126,7 +126,12 @@ enum Id : int {
     // Sample data dialog (and the parameter panel's numbers).
     SampleGridTooFewRows = 88, // "Мало даних!"
     ParamNumberError = 89,     // "Помилка в записі числа!" (also the sample grid's cells)
-    SampleGridTooFewData = 90, // "Мало даних!"
+    // The integral dialog: a bound or count that does not compile gets the interval dialog's text; a count of
+    // subintervals that rounds below 1 or beyond the most strips drawn, the parameter panel's (as a zero step
+    // does there).
+    IntegralExpressionError = RngInputExpressionError,
+    IntegralCountError = ParamNumberError,
+    SampleGridTooFewData = 90,   // "Мало даних!"
     SampleGridTooFewValues = 91, // "Повинно бути не менше 2-х чисел!"
     SampleGridFrequencySum = 92, // "Сума відносних частот <> 1!"
     SampleGridBadData = 93,      // "Мало даних або вони неправильно задані!"
@@ -169,6 +174,10 @@ enum Id : int {
     DistanceAnd = 126,              // "та"
     OverwriteQuestion = 127,        // "Файл вже існує. Переписати його?"
     LabelsGridPoint = 128,          // "Точка"
+
+    // Added by this program, after the original entries: the integral tools' warning that the Simpson passes
+    // ran out while the value still moved (a divergent integral).
+    IntegralUnsettled = 129, // "Увага: значення не усталилося, інтеграл може бути розбіжним!"
 
     Count // entries in the table
 };

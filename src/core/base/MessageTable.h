@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-constexpr int MessageCount = 129;
+constexpr int MessageCount = 130;
 static_assert(msg::Count == MessageCount, "every entry of the table has a name");
 constexpr int ButtonCaptionCount = 11;
 constexpr int DialogCaptionCount = 5;

@@ -11,6 +11,8 @@ constexpr Real Pi = 3.141592653589793238462643383279502884L;
 constexpr int SimpsonFirstPass = 20;
 constexpr int SimpsonLastPassAbove = 20000; // the last pass is 20480
 constexpr Real SimpsonTolerance = 1e-8L;
+// A last pass that still moves the value by more than this share of it did not converge.
+constexpr Real UnsettledShare = 1e-4L;
 
 constexpr Real DerivativeStep = 0.001L;
 
@@ -88,17 +90,23 @@ Real SimpsonSum(const TFunc& f, int mode, Real a, Real b, int n) {
     return d * sum / 3;
 }
 
-Real Integrate(const TFunc& f, int mode, Real a, Real b) {
+TIntegration IntegrateChecked(const TFunc& f, int mode, Real a, Real b) {
     int n = SimpsonFirstPass;
     Real s = SimpsonSum(f, mode, a, b, n);
-    if (IsUndefined(s)) return UndefinedValue;
+    if (IsUndefined(s)) return {UndefinedValue, false};
     for (;;) {
         n *= 2;
         const Real next = SimpsonSum(f, mode, a, b, n);
-        if (IsUndefined(next)) return UndefinedValue;
-        if (std::fabs(s - next) < SimpsonTolerance || n > SimpsonLastPassAbove) return next;
+        if (IsUndefined(next)) return {UndefinedValue, false};
+        const Real change = std::fabs(s - next);
+        if (change < SimpsonTolerance) return {next, false};
+        if (n > SimpsonLastPassAbove) return {next, change > UnsettledShare * std::fabs(next)};
         s = next;
     }
+}
+
+Real Integrate(const TFunc& f, int mode, Real a, Real b) {
+    return IntegrateChecked(f, mode, a, b).Value;
 }
 
 Real Derivative(const TFunc& f, Real x) {

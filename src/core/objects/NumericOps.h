@@ -17,6 +17,14 @@ constexpr int SurfaceAboutOx = 2;
 // Simpson's rule with n = 20, 40, ... doubled until two passes differ by less than 1e-8, at most 20480.
 // Undefined points count 0.
 Real Integrate(const TFunc& f, int mode, Real a, Real b);
+// Integrate, telling also whether it settled: Unsettled when the passes ran out while the last one still
+// moved the value by more than 1e-4 of itself - no limit to converge to, as for TG(X) over [0, 2]. A value
+// that merely converges slowly (SQRT(X) over [-1, 1]) settles; an undefined result is never Unsettled.
+struct TIntegration {
+    Real Value = 0;
+    bool Unsettled = false;
+};
+TIntegration IntegrateChecked(const TFunc& f, int mode, Real a, Real b);
 // One pass of Integrate with n subintervals (n even).
 Real SimpsonSum(const TFunc& f, int mode, Real a, Real b, int n);
 

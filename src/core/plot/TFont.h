@@ -4,6 +4,7 @@
 #include "core/plot/Colors.h"
 
 #include <string>
+#include <strings.h>
 
 struct TFont {
     std::string Name = "Small Fonts";
@@ -17,3 +18,9 @@ struct TFont {
     }
     bool operator!=(const TFont& o) const { return !(*this == o); }
 };
+
+// "System" and "Small Fonts", the bitmap fonts of the Windows program, stand for the desktop's own font; the
+// name itself is kept, so that settings and documents give it back unchanged.
+inline bool IsDesktopFontName(const std::string& name) {
+    return strcasecmp(name.c_str(), "System") == 0 || strcasecmp(name.c_str(), "Small Fonts") == 0;
+}

@@ -1,6 +1,7 @@
 #include "core/plot/TMasshImage.h"
 
 #include "core/plot/BasicStep.h"
+#include "core/plot/MasshZoom.h"
 
 #include <cmath>
 
@@ -18,6 +19,10 @@ int ClampRound(Real v) {
 
 bool IsWindowRange(Real lo, Real hi) {
     return lo < hi && std::isfinite(lo) && std::isfinite(hi) && std::isfinite(hi - lo);
+}
+
+bool IsWindow(const TMassh& m) {
+    return IsWindowRange(m.XMin, m.XMax) && IsWindowRange(m.YMin, m.YMax);
 }
 } // namespace
 
@@ -38,11 +43,23 @@ void TMasshImage::SetMassh(const TMassh& window) {
     // A copy: "previous scale" passes OldMassh itself, which is overwritten below.
     const TMassh m = window;
     // An infinite range would also never end the search for a step.
-    if (!IsWindowRange(m.XMin, m.XMax) || !IsWindowRange(m.YMin, m.YMax)) return;
+    if (!IsWindow(m)) return;
+    const TMassh shown = m_equalScale ? EqualScaleMassh(m, m_width, m_height) : m;
+    if (!IsWindow(shown)) return;
     m_oldMassh = m_massh;
+    m_askedMassh = m;
+    ShowMassh(shown);
+}
+
+void TMasshImage::ShowMassh(const TMassh& m) {
     m_massh = m;
     m_xBasic = BasicStep(std::fabs(m.XMax - m.XMin));
     m_yBasic = BasicStep(std::fabs(m.YMax - m.YMin));
+}
+
+void TMasshImage::SetEqualScale(bool on) {
+    m_equalScale = on;
+    if (on) SetMassh(m_massh);
 }
 
 void TMasshImage::SetBasic(Real xBasic, Real yBasic) {
@@ -53,6 +70,10 @@ void TMasshImage::SetBasic(Real xBasic, Real yBasic) {
 void TMasshImage::SetSize(int width, int height) {
     m_width = width;
     m_height = height;
+    if (m_equalScale) {
+        const TMassh m = EqualScaleMassh(m_askedMassh, width, height);
+        if (IsWindow(m)) ShowMassh(m);
+    }
 }
 
 void TMasshImage::SetCanvas(TCanvas* canvas) {

@@ -65,12 +65,18 @@ public:
     // empty, inverted or not finite on either axis is refused and nothing changes. Does not redraw: callers
     // follow it with MasshUpdate.
     void SetMassh(const TMassh& window);
+    // Equal scale ("Рівний масштаб"): while on, every window SetMassh sets is first widened so that a unit is
+    // as long on both axes (EqualScaleMassh), and a new size of the bitmap widens the last window asked for
+    // anew (without a step for "Попередній масштаб"). Switching it on is a SetMassh of the current window;
+    // switching it off keeps the window. Off for a new surface. Does not redraw.
+    bool EqualScale() const { return m_equalScale; }
+    void SetEqualScale(bool on);
     // The tick steps; SetMassh overrides them from the window.
     void SetBasic(Real xBasic, Real yBasic);
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    // The gui calls it whenever the bitmap is resized.
+    // The gui calls it whenever the bitmap is resized; the export sets the size of the picture.
     void SetSize(int width, int height);
 
     TCanvas& Canvas() const { return *m_canvas; }
@@ -89,12 +95,17 @@ public:
     void MasshDialog();
 
 private:
+    // Takes m as the current window with its steps; SetMassh and SetSize have checked it.
+    void ShowMassh(const TMassh& m);
+
     CoordType m_coord = CoordType::ctDec;
     bool m_masshAuto = false;
     Real m_xBasic = 0;
     Real m_yBasic = 0;
     TMassh m_massh = InitialMassh;
     TMassh m_oldMassh = InitialMassh;
+    bool m_equalScale = false;
+    TMassh m_askedMassh = InitialMassh; // the window last given to SetMassh, before equal scale widened it
     int m_width = 0;
     int m_height = 0;
     TCanvas* m_canvas = &m_nullCanvas;

@@ -1,6 +1,7 @@
 #include "gui/app/MessageDlg.h"
 
 #include "core/base/MessageTable.h"
+#include "gui/app/LanguageWalk.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -89,6 +90,8 @@ public:
                  QWidget* parent)
         : QDialog(parent), m_helpContext(helpContext) {
         setObjectName("MessageForm");
+        // Built for one question from the tables the language files replace.
+        KeepUntranslated(this);
         const int typeIndex = static_cast<int>(type);
         setWindowTitle(type == TMsgDlgType::mtCustom ? QString(ApplicationTitle)
                                                      : Q(DialogCaptions()[typeIndex]));

@@ -1,5 +1,6 @@
 #include "gui/app/T__Main.h"
 
+#include "core/analysis/FunctionPointsCommands.h"
 #include "core/analysis/Shading.h"
 #include "core/base/AtomicWrite.h"
 #include "core/base/MessageTable.h"
@@ -11,6 +12,9 @@
 #include "gui/app/TAboutDlg.h"
 #include "gui/app/TAns.h"
 #include "gui/app/TCalcForm.h"
+#include "gui/app/TFunctionPointsTools.h"
+#include "gui/app/TNVOpsDlg.h"
+#include "gui/app/TRecentMenu.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/document/TFuInput.h"
 #include "gui/document/TFuInputEditor.h"
@@ -18,6 +22,9 @@
 #include "gui/document/TParamPanel.h"
 #include "gui/plot/TGr.h"
 #include "gui/plot/TGrSurface.h"
+#include "gui/plot/TGraphExport.h"
+#include "gui/plot/TGraphOps.h"
+#include "gui/plot/TLabelsDlg.h"
 #include "gui/stats/TStatTools.h"
 
 #include <QAbstractSpinBox>
@@ -29,6 +36,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -78,9 +86,16 @@ struct FocusedEdit {
 };
 } // namespace
 
+// The icon lives in the gui library's resources; a static library must register them itself.
+static void InitIconResource() {
+    Q_INIT_RESOURCE(vorn1);
+}
+
 T__Main::T__Main(QWidget* parent) : QMainWindow(parent) {
     setObjectName("__Main");
     setWindowTitle("Vorn1");
+    InitIconResource();
+    QApplication::setWindowIcon(QIcon::fromTheme("vorn1", QIcon(":/icons/vorn1.svg")));
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName("MdiArea");
     setCentralWidget(m_mdiArea);
@@ -121,7 +136,17 @@ void T__Main::createWindows() {
     m_objListSub = addChild(m_objList, l.ObjList);
     m_calc = new TCalcForm(this);
     m_about = new TAboutDlg(this);
+    m_graphExport = new TGraphExport(*m_gr, this);
+    m_pointsTools = std::make_unique<TFunctionPointsTools>(m_doc, *m_gr, *m_ans, this);
+    m_opsDlg = new TNVOpsDlg(this);
+    m_graphOps = new TGraphOps(this);
+    m_labelsDlg = new TLabelsDlg(m_gr, this);
+    m_gr->SetGraphOps(m_graphOps);
+    m_gr->I().OnMasshDialog = [this](TMasshImage& image) {
+        if (m_graphOps->Run(image)) emit m_gr->MasshChanged();
+    };
     m_inequalities = std::make_unique<TInequalityTools>(m_doc, *m_gr, *m_ans, this);
+    createAnalysisTools();
 }
 
 QMdiSubWindow* T__Main::addChild(QWidget* w, const TWinRect& r) {
@@ -149,6 +174,15 @@ QAction* T__Main::newAction(const QString& name, const QString& caption, void (T
 
 QAction* T__Main::Action(const QString& name) const {
     return findChild<QAction*>(name);
+}
+
+TExtraSettings T__Main::ExtraSettings() const {
+    return {m_gr->I().EqualScale(), m_recent->Files().Paths()};
+}
+
+void T__Main::ApplyExtraSettings(const TExtraSettings& settings) {
+    m_gr->SetEqualScale(settings.EqualScale);
+    m_recent->SetPaths(settings.RecentFiles);
 }
 
 void T__Main::createActions() {
@@ -198,7 +232,7 @@ void T__Main::createActions() {
     m_paste1->setShortcut(QKeySequence::Paste);
     newAction("PremierWins", "Початкові розміри та положення вікон", &T__Main::InitialWindowLayout);
     newAction("AutoWinItem", "Авторозміри вікон", &T__Main::ToggleAutoArrange)->setCheckable(true);
-    newAction("G1OpsItem", "Налагодження параметрів програми...");
+    newAction("G1OpsItem", "Налагодження параметрів програми...", &T__Main::OptionsCommand);
 
     // Graph.
     m_buildGrItem = call(newAction("BuildGrItem", "Побудувати"), [gr] { gr->GrBldClick(); });
@@ -213,13 +247,20 @@ void T__Main::createActions() {
     call(newAction("N17", "Показувати масштаб"), [gr] { gr->MasshViewClick(); })->setCheckable(true);
     m_scaleGroup = new QActionGroup(this);
     call(newAction("AutoMItem", "Автоматичний масштаб"), [this] { SetAutoScale(true); });
-    call(newAction("UserMItem", "Масштаб користувача"), [this] { SetAutoScale(false); });
+    call(newAction("UserMItem", "Масштаб користувача"), [this] {
+        SetAutoScale(false);
+        GraphOptionsCommand(TGraphOpsPage::Massh);
+    });
     for (const char* n : {"AutoMItem", "UserMItem"}) {
         Action(n)->setCheckable(true);
         m_scaleGroup->addAction(Action(n));
     }
-    newAction("N23", "Мітки...");
-    newAction("OptionGrItem", "Параметри вікна \"Графік\"...");
+    call(newAction("EqualMItem", "Рівний масштаб"), [gr](bool on) {
+        gr->SetEqualScale(on);
+    })->setCheckable(true);
+    newAction("N23", "Мітки...", &T__Main::LabelsCommand);
+    call(newAction("OptionGrItem", "Параметри вікна \"Графік\"..."),
+         [this] { GraphOptionsCommand(TGraphOpsPage::Axe); });
 
     // Operations: the analysis tools attach here as they are built.
     for (const auto& [name, caption] : std::initializer_list<std::pair<const char*, const char*>>{
@@ -269,10 +310,17 @@ void T__Main::createActions() {
     call(m_sysNerMenuItem, [this] { m_inequalities->SolveInequalitySystem(); });
     call(Action("SysNerGMenuItem1"), [this] { m_inequalities->ShadeGxySystem(ShadeLess); });
     call(Action("SysNerGMenuItem2"), [this] { m_inequalities->ShadeGxySystem(ShadeGreater); });
+    connectAnalysisCommands();
     call(newAction("RPointMenuItem", "Відстань до точки"), [gr] { gr->StartDistanceTool(); });
     m_gxyItem = call(newAction("GxyItem", "Значення виразу G(x,y) "), [this, gr] {
         if (TFn* f = m_doc.Objects.CurrentObject()) gr->StartValueTool(*f, f->FormulaText());
     });
+    namespace FP = FunctionPointTexts;
+    m_rootsItem = call(newAction("RootsItem", FP::RootsItem), [this] { m_pointsTools->Run("roots"); });
+    m_extremaItem =
+        call(newAction("ExtremaItem", FP::ExtremaItem), [this] { m_pointsTools->Run("extrema"); });
+    m_crossItem =
+        call(newAction("CrossItem", FP::CrossItem), [this] { m_pointsTools->Run("intersections"); });
     newAction("ViewAns", "Перегляд відповідей", &T__Main::ShowAnswers);
     call(newAction("ClrAns", "Очистити"), [this] { m_ans->Clear(); });
     newAction("CalcItem", "Калькулятор", &T__Main::ShowCalculator);
@@ -295,7 +343,10 @@ void T__Main::createActions() {
     call(tool("TBDec", "Декартові координати", ToolGlyph::Cartesian), [this] { SetCartesian(false); });
     call(tool("TBPolar", "Полярні координати", ToolGlyph::Polar), [this] { SetCartesian(true); });
     call(tool("TBMAuto", "Автоматичний масштаб", ToolGlyph::AutoScale), [this] { SetAutoScale(true); });
-    call(tool("TBMUser", "Масштаб користувача", ToolGlyph::UserScale), [this] { SetAutoScale(false); });
+    call(tool("TBMUser", "Масштаб користувача", ToolGlyph::UserScale), [this] {
+        SetAutoScale(false);
+        GraphOptionsCommand(TGraphOpsPage::Massh);
+    });
     auto* userScaleGroup = new QActionGroup(this);
     for (const char* n : {"TBDec", "TBPolar"}) {
         Action(n)->setCheckable(true);
@@ -325,7 +376,16 @@ void T__Main::createMenus() {
     };
     QMenu* file = menuBar()->addMenu("Файл");
     file->setObjectName("File1");
-    add(file, {"NewFileItem", "OpenItem", "AddFileItem", "SaveItem", "SaveAsItem", nullptr, "Vorn1Exit"});
+    add(file, {"NewFileItem", "OpenItem", "AddFileItem", "SaveItem", "SaveAsItem", nullptr, "SaveGraphItem",
+               "PrintItem", nullptr, "Vorn1Exit"});
+    m_recent = new TRecentMenu(file, Action("Vorn1Exit"), this);
+    m_recent->Open = [this](const QString& path) {
+        if (!NewFile()) return true; // the user kept the document he has
+        if (OpenDocument(path)) return true;
+        MessageDlg(Msg(msg::DocumentReadError), TMsgDlgType::mtError, mbOKOnly, 0, this);
+        return false;
+    };
+    connect(this, &T__Main::DocumentNamed, m_recent, &TRecentMenu::Add);
 
     m_objMenu = menuBar()->addMenu("Об'єкт");
     m_objMenu->setObjectName("ObjMenu");
@@ -342,7 +402,7 @@ void T__Main::createMenus() {
     add(m_graphMenu, {"BuildGrItem", "ClearGrItem", "CoordItem"});
     QMenu* scale = m_graphMenu->addMenu("Масштаб");
     scale->setObjectName("MashSub");
-    add(scale, {"N16", "BegMItem", "N17", nullptr, "AutoMItem", "UserMItem"});
+    add(scale, {"N16", "BegMItem", "N17", nullptr, "AutoMItem", "UserMItem", nullptr, "EqualMItem"});
     QMenu* points = m_graphMenu->addMenu("Список точок на графіку");
     points->setObjectName("N1");
     points->menuAction()->setVisible(false);
@@ -363,8 +423,10 @@ void T__Main::createMenus() {
     }
     add(m_graphMenu, {nullptr, "N23", "OptionGrItem"});
     connect(m_graphMenu, &QMenu::aboutToShow, this, &T__Main::updateGraphChecks);
-    connect(scale, &QMenu::aboutToShow, this,
-            [this] { Action(m_gr->I().MasshAuto() ? "AutoMItem" : "UserMItem")->setChecked(true); });
+    connect(scale, &QMenu::aboutToShow, this, [this] {
+        Action(m_gr->I().MasshAuto() ? "AutoMItem" : "UserMItem")->setChecked(true);
+        Action("EqualMItem")->setChecked(m_gr->I().EqualScale());
+    });
 
     m_opsMenu = menuBar()->addMenu("Операції");
     m_opsMenu->setObjectName("OpsMenu");
@@ -385,6 +447,9 @@ void T__Main::createMenus() {
     nerG->setObjectName("SysNerGMenuItem");
     add(nerG, {"SysNerGMenuItem1", "SysNerGMenuItem2"});
     m_sysNerGMenuItem = nerG->menuAction();
+    QMenu* fnPoints = m_opsMenu->addMenu(FunctionPointTexts::PointsSubMenu);
+    fnPoints->setObjectName("FnPointsMenu");
+    add(fnPoints, {"RootsItem", "ExtremaItem", "CrossItem"});
     add(m_opsMenu, {"DerivMenuItem", "RPointMenuItem", "GxyItem"});
     QMenu* answers = m_opsMenu->addMenu("Відповіді");
     answers->setObjectName("AnsMenu");
@@ -547,6 +612,9 @@ void T__Main::updateActions() {
     enable(m_normItem, currentIs({ObjKind::Sample}));
     enable(m_derivMenuItem, currentIs({ObjKind::Explicit}) && current->Drawn);
     enable(m_gxyItem, currentIs({ObjKind::Implicit, ObjKind::Circle}));
+    enable(m_rootsItem, TFunctionPointsTools::CanFindPoints(m_doc));
+    enable(m_extremaItem, TFunctionPointsTools::CanFindPoints(m_doc));
+    enable(m_crossItem, TFunctionPointsTools::CanIntersect(m_doc));
 }
 
 // The check marks of the graph menu copy those of the graph window when the menu opens.
@@ -686,6 +754,7 @@ void T__Main::closeEvent(QCloseEvent* e) {
     }
     m_calc->hide();
     e->accept();
+    WriteSettings();
 }
 
 bool T__Main::confirmDiscard() {
@@ -773,6 +842,7 @@ bool T__Main::OpenDocument(const QString& path) {
     if (!readDocument(path, TReadDemand::Document)) return false;
     m_fileName = QFileInfo(path).absoluteFilePath();
     updateCaption();
+    emit DocumentNamed(m_fileName);
     return true;
 }
 
@@ -803,7 +873,9 @@ bool T__Main::SaveFileAs() {
         }
         m_fileName = QFileInfo(path).absoluteFilePath();
         updateCaption();
-        return SaveDocumentTo(m_fileName);
+        if (!SaveDocumentTo(m_fileName)) return false;
+        emit DocumentNamed(m_fileName);
+        return true;
     }
 }
 

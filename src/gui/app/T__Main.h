@@ -1,6 +1,9 @@
 #pragma once
 // The program's frame: the MDI window holding the graph, object list and answers windows, with the toolbar
 // and the main menu through which every command is reached.
+#include "core/app/ExtraSettings.h"
+#include "core/app/LanguageFile.h"
+#include "core/app/ProgramSettings.h"
 #include "core/app/WindowLayout.h"
 #include "core/document/DocumentFile.h"
 #include "core/document/TDocument.h"
@@ -11,6 +14,8 @@
 
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -23,7 +28,17 @@ class TAns;
 class TCalcForm;
 class TStatTools;
 class TAboutDlg;
+class TGraphOps;
+class TLabelsDlg;
+class TNVOpsDlg;
+enum class TGraphOpsPage;
+class TRngInputP;
+class TDerivDlg;
+enum class TIntegralMode : int;
 class TInequalityTools;
+class TFunctionPointsTools;
+class TGraphExport;
+class TRecentMenu;
 
 class T__Main : public QMainWindow {
     Q_OBJECT
@@ -37,12 +52,19 @@ public:
     TObjList* ObjList() const { return m_objList; }
     TAns* Ans() const { return m_ans; }
     TCalcForm* CalcForm() const { return m_calc; }
+    TRngInputP* RngInputP() const { return m_rngInputP; }
+    TDerivDlg* DerivDlg() const { return m_derivDlg; }
     TStatTools* StatTools() const { return m_stats; }
     QMdiSubWindow* GrWindow() const { return m_grSub; }
     QMdiSubWindow* ObjListWindow() const { return m_objListSub; }
     QMdiSubWindow* AnsWindow() const { return m_ansSub; }
     // The actions by component name, for tests and the language files.
     QAction* Action(const QString& name) const;
+    TGraphExport* GraphExport() const { return m_graphExport; }
+    TRecentMenu* RecentMenu() const { return m_recent; }
+    // Equal scale and the recent documents, as the settings file keeps them.
+    TExtraSettings ExtraSettings() const;
+    void ApplyExtraSettings(const TExtraSettings& settings);
 
     // The document commands. Each answers false when the user gave up or a file could not be written.
     bool NewFile();
@@ -80,6 +102,42 @@ public:
     void ShowObjectList();
     void ShowAnswers();
     void ShowCalculator();
+    // The analysis commands (T__MainAnalysis.cpp): the six items of "Інтеграли" on the checked entries, and
+    // "Похідна..." on the current one, which stays checked while its dialog is open.
+    void IntegralCommand(TIntegralMode mode);
+    void DerivativeCommand();
+
+    // ---- Settings and interface languages ----
+
+    // Start-up once the windows exist: the built-in texts go to the default language file, the settings are
+    // read and applied, and the window is shown as they say. Without a settings folder (ProgramFolders) the
+    // program starts with the defaults and keeps nothing.
+    void Start();
+    // The settings file of this run; a missing or damaged one gives the defaults.
+    void ReadSettings();
+    // When the window closes, if Start ran with a settings folder. Failures are ignored.
+    void WriteSettings();
+    TProgramSettings CurrentSettings() const;
+    void ApplySettings(const TProgramSettings& s);
+    // The languages the options dialog offers: the installed files, and the built-in texts as "Українська"
+    // when no file carries that name.
+    std::vector<std::string> LanguageNames();
+    // Every window, the message table and the toolkit's own dialogs in the named language; false, changing
+    // nothing, when it is not installed.
+    bool ApplyLanguage(const std::string& name);
+    const std::string& Language() const { return m_language; }
+
+    // "Налагодження параметрів програми...", "Мітки..." and the graph options on one of their pages.
+    void OptionsCommand();
+    void LabelsCommand();
+    void GraphOptionsCommand(TGraphOpsPage page);
+    TGraphOps* GraphOps() const { return m_graphOps; }
+    TLabelsDlg* LabelsDlg() const { return m_labelsDlg; }
+    TNVOpsDlg* OpsDlg() const { return m_opsDlg; }
+
+signals:
+    // A document was opened, or saved, under this name (for the recent documents).
+    void DocumentNamed(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -88,6 +146,8 @@ protected:
 
 private:
     void createWindows();
+    void createAnalysisTools();
+    void connectAnalysisCommands();
     void updateCaption();
     // "Дані не збережено! Зберегти?" when the document has unsaved changes or the graph has labels; false
     // when the user cancels (or the save he asked for failed).
@@ -119,7 +179,19 @@ private:
     TCalcForm* m_calc = nullptr;
     TStatTools* m_stats = nullptr;
     TAboutDlg* m_about = nullptr;
+    TGraphOps* m_graphOps = nullptr;
+    TLabelsDlg* m_labelsDlg = nullptr;
+    TNVOpsDlg* m_opsDlg = nullptr;
+    std::string m_language = DefaultLanguageName;
+    std::vector<TLanguage> m_languages;
+    bool m_keepsSettings = false;    // Start ran with a settings folder: the settings are written on closing
+    TProgramSettings m_readSettings; // what was read: the places of windows minimised when closing
+    TRngInputP* m_rngInputP = nullptr;
+    TDerivDlg* m_derivDlg = nullptr;
     std::unique_ptr<TInequalityTools> m_inequalities;
+    TGraphExport* m_graphExport = nullptr;
+    TRecentMenu* m_recent = nullptr;
+    std::unique_ptr<TFunctionPointsTools> m_pointsTools;
     QMdiSubWindow* m_grSub = nullptr;
     QMdiSubWindow* m_objListSub = nullptr;
     QMdiSubWindow* m_ansSub = nullptr;
@@ -161,6 +233,9 @@ private:
     QAction* m_sysNerGMenuItem = nullptr; // the submenu of the two G(x,y) systems
     QAction* m_derivMenuItem = nullptr;
     QAction* m_gxyItem = nullptr;
+    QAction* m_rootsItem = nullptr;
+    QAction* m_extremaItem = nullptr;
+    QAction* m_crossItem = nullptr;
     // Commands shown but not part of the program yet: never enabled.
     std::set<const QAction*> m_unbuilt;
     QMetaObject::Connection m_focusedEditSelection;

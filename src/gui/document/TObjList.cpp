@@ -7,6 +7,7 @@
 #include "core/document/TDocument.h"
 #include "core/plot/TGlobColors.h"
 #include "core/plot/TMasshImage.h"
+#include "gui/app/LanguageWalk.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TNumPanelMini.h"
 #include "gui/document/TObjListDelegate.h"
@@ -97,6 +98,7 @@ TObjList::TObjList(TDocument& doc, TMasshImage& image, QWidget* parent)
 
     m_status = new QLabel(this);
     m_status->setObjectName("ObjListStatus");
+    SetComponentKind(m_status, TComponentKind::StatusBar); // counts the checked entries
     m_status->setFrameShape(QFrame::Panel);
     m_status->setFrameShadow(QFrame::Sunken);
 

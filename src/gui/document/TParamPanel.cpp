@@ -1,6 +1,7 @@
 #include "gui/document/TParamPanel.h"
 
 #include "core/base/NumberText.h"
+#include "core/document/ParamPlay.h"
 #include "core/document/ParamStepping.h"
 #include "core/formula/ParamTable.h"
 #include "gui/app/MessageDlg.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,6 +25,8 @@
 
 namespace {
 constexpr int StepButtonWidth = 17;
+const char* const PlayText = "▶";
+const char* const StopText = "■";
 constexpr int BevelMargin = 2;
 
 QString Plain(Real v) {
@@ -115,6 +119,25 @@ TParamPanel::TParamPanel(TParamPanelOptions options, QWidget* parent)
     m_track->installEventFilter(this);
     connect(m_track, &QSlider::valueChanged, this, [this](int position) { ParamTrackChange(position); });
 
+    m_playButton = makeButton(PlayText, "PlayButton");
+    m_playButton->setToolTip("Програвати параметр від Min до Max і назад");
+    m_playButton->setCheckable(true);
+    connect(m_playButton, &QToolButton::clicked, this, [this](bool on) { SetPlaying(on); });
+    m_playSpeedLabel = new QLabel("Кроків/с:", this);
+    m_playSpeedLabel->setObjectName("PlaySpeedLabel");
+    m_playSpeed = new QSpinBox(this);
+    m_playSpeed->setObjectName("PlaySpeedEdit");
+    m_playSpeed->setToolTip("Швидкість програвання, кроків за секунду");
+    m_playSpeed->setRange(MinPlaySpeed, MaxPlaySpeed);
+    m_playSpeed->setValue(DefaultPlaySpeed);
+    m_playSpeedLabel->setBuddy(m_playSpeed);
+    m_playTimer = new QTimer(this);
+    m_playTimer->setObjectName("PlayTimer");
+    m_playTimer->setInterval(PlayInterval(DefaultPlaySpeed));
+    connect(m_playTimer, &QTimer::timeout, this, [this] { PlayTimerTimer(); });
+    connect(m_playSpeed, &QSpinBox::valueChanged, this,
+            [this](int speed) { m_playTimer->setInterval(PlayInterval(speed)); });
+
     m_timer = new QTimer(this);
     m_timer->setObjectName("Timer");
     m_timer->setInterval(TimerInterval);
@@ -130,7 +153,13 @@ TParamPanel::TParamPanel(TParamPanelOptions options, QWidget* parent)
     row->addWidget(m_lButton);
     row->addWidget(m_track, 1);
     row->addWidget(m_rButton);
+    row->addWidget(m_playButton);
     stepping->addLayout(row, 0, 0, 1, 3);
+    auto* speed = new QHBoxLayout;
+    speed->setContentsMargins(BevelMargin, 0, BevelMargin, 0);
+    speed->addWidget(m_playSpeedLabel);
+    speed->addWidget(m_playSpeed, 1);
+    stepping->addLayout(speed, 1, 0, 1, 3);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -207,12 +236,16 @@ void TParamPanel::SetupTrack(const TParam& p) {
 }
 
 void TParamPanel::SetSteppingVisible(bool visible) {
-    if (!visible) m_minDirty = m_maxDirty = m_hDirty = false; // nothing of a hidden edit is taken later
+    if (!visible) {
+        m_minDirty = m_maxDirty = m_hDirty = false; // nothing of a hidden edit is taken later
+        SetPlaying(false);
+    }
     for (QWidget* w :
          {static_cast<QWidget*>(m_minLabel), static_cast<QWidget*>(m_maxLabel),
           static_cast<QWidget*>(m_hLabel), static_cast<QWidget*>(m_minEdit), static_cast<QWidget*>(m_maxEdit),
           static_cast<QWidget*>(m_hEdit), static_cast<QWidget*>(m_track), static_cast<QWidget*>(m_lButton),
-          static_cast<QWidget*>(m_rButton)})
+          static_cast<QWidget*>(m_rButton), static_cast<QWidget*>(m_playButton),
+          static_cast<QWidget*>(m_playSpeedLabel), static_cast<QWidget*>(m_playSpeed)})
         w->setVisible(visible);
     m_bevel->setVisible(visible && m_trackActive);
 }
@@ -229,6 +262,7 @@ void TParamPanel::ParamSGClick() {
         if (CommitRow(row)) NotifyValueChanged();
     }
     const bool used = CurrentParam().Used;
+    if (CurrentRow() != m_playRow) SetPlaying(false); // another parameter was chosen
     SetSteppingVisible(used);
     m_grid->SetReadOnly(!used);
     if (used) CommitRow(CurrentRow());
@@ -274,6 +308,7 @@ void TParamPanel::NotifyFixScale() {
 }
 
 void TParamPanel::ParamSGEditStart(int row) {
+    SetPlaying(false);
     m_editStartText = m_grid->CellText(row);
     m_editStartRow = row;
     m_curParam = row;
@@ -350,12 +385,53 @@ void TParamPanel::hEditExit() {
 }
 
 void TParamPanel::ParamTrackChange(int position) {
-    if (!m_trackActive) return;
+    if (m_trackActive) TakeTrackPosition(position);
+}
+
+void TParamPanel::TakeTrackPosition(int position) {
     TParam& p = CurrentParam();
     p.Value = ParamValueAt(p, position);
     m_grid->SetCellText(CurrentRow(), Plain(p.Value));
     if (m_options.TrackFixesScale) NotifyFixScale();
     NotifyValueChanged();
+}
+
+bool TParamPanel::Playing() const {
+    return m_playTimer && m_playTimer->isActive();
+}
+
+void TParamPanel::SetPlaying(bool on) {
+    if (!m_playTimer) return; // still being built
+    on = on && !m_track->isHidden() && m_numSteps > 0;
+    m_playButton->setChecked(on);
+    m_playButton->setText(on ? StopText : PlayText);
+    if (!on) {
+        m_playTimer->stop();
+        m_playRow = -1;
+        return;
+    }
+    if (m_playTimer->isActive()) return;
+    m_playRow = CurrentRow();
+    m_playDir = m_track->value() >= m_numSteps ? -1 : 1;
+    m_playTimer->setInterval(PlayInterval(m_playSpeed->value()));
+    m_playTimer->start();
+}
+
+// Each tick takes the next position whether or not the track bar has the focus: the user may look at the
+// graph, or work elsewhere, while the parameter plays.
+void TParamPanel::PlayTimerTimer() {
+    const TPlayStep next = ParamPlayStep(m_track->value(), m_playDir, m_numSteps);
+    m_playDir = next.Dir;
+    {
+        const QSignalBlocker block(m_track);
+        m_track->setValue(next.Position);
+    }
+    TakeTrackPosition(next.Position);
+}
+
+void TParamPanel::hideEvent(QHideEvent* event) {
+    SetPlaying(false);
+    QWidget::hideEvent(event);
 }
 
 void TParamPanel::SpeedButtonDown(int dir) {

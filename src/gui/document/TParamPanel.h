@@ -3,7 +3,8 @@
 // track bar with "<" and ">" that steps its value, framed while the track bar has the focus. The area edits
 // the global ParamTable; the object list window and the tools that show the parameters each own one and
 // differ only in the options below. The rules that compute (commit, bounds, steps, track position) are the
-// core's (ParamStepping).
+// core's (ParamStepping). "▶" beside the track bar plays the current parameter: it steps to and fro between
+// Min and Max at the speed chosen beside it, as the track bar would, until pressed again.
 #include "core/document/ParamStepping.h"
 
 #include <QWidget>
@@ -14,6 +15,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QSlider;
+class QSpinBox;
 class QTimer;
 class QToolButton;
 class TParamGrid;
@@ -80,6 +82,12 @@ public:
     QSlider* ParamTrack() const { return m_track; }
     QToolButton* LSpeedButton() const { return m_lButton; }
     QToolButton* RSpeedButton() const { return m_rButton; }
+    QToolButton* PlayButton() const { return m_playButton; }
+    QSpinBox* PlaySpeedEdit() const { return m_playSpeed; }
+    QTimer* PlayTimer() const { return m_playTimer; }
+    bool Playing() const;
+    // Starts or stops playing the current parameter (as "▶" does).
+    void SetPlaying(bool on);
     QFrame* BevelParam() const { return m_bevel; }
     QTimer* Timer() const { return m_timer; }
     int CurParam() const { return m_curParam; }
@@ -89,6 +97,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     int CurrentRow() const;
@@ -111,6 +120,9 @@ private:
     void hEditExit();
     void BoundEditExit(QLineEdit* edit);
     void ParamTrackChange(int position);
+    // The value at the track position goes to the current parameter and the owner reacts.
+    void TakeTrackPosition(int position);
+    void PlayTimerTimer();
     void SpeedButtonDown(int dir);
     void SpeedButtonUp();
     void StepTrack(int dir);
@@ -129,12 +141,18 @@ private:
     QToolButton* m_rButton = nullptr;
     QFrame* m_bevel = nullptr;
     QTimer* m_timer = nullptr;
+    QToolButton* m_playButton = nullptr;
+    QSpinBox* m_playSpeed = nullptr;
+    QLabel* m_playSpeedLabel = nullptr;
+    QTimer* m_playTimer = nullptr;
 
     int m_curParam = -1; // row whose cell is being edited
     QString m_editStartText;
     int m_editStartRow = -1;
     int m_numSteps = 0;
     int m_stepDir = 0;
+    int m_playDir = 1;
+    int m_playRow = -1; // the row being played
     bool m_trackActive = false;
     bool m_committing = false; // a message box of a commit is open
     // Bound edits typed into since they were last shown or taken; leaving an untouched edit changes nothing.

@@ -7,6 +7,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -63,15 +64,17 @@ Qt::PenStyle ToQtStyle(PenStyle style) {
     return Qt::SolidLine;
 }
 
-// Whether a hatch brush covers pixel (x, y); the pattern is anchored at the bitmap's origin.
-bool HatchCovers(BrushStyle style, int x, int y) {
-    const auto mod = [](int v) { return ((v % HatchPeriod) + HatchPeriod) % HatchPeriod; };
+// Whether a hatch brush covers image pixel (x, y); the pattern is anchored at the bitmap's origin, its
+// period and the thickness of its lines are those of a drawing pixel at the given ratio.
+bool HatchCovers(BrushStyle style, int x, int y, qreal ratio = 1) {
+    const int period = std::max(1, qRound(HatchPeriod * ratio)), thick = std::max(1, qRound(ratio));
+    const auto on = [period, thick](int v) { return ((v % period) + period) % period < thick; };
     switch (style) {
     case BrushStyle::Solid: return true;
     case BrushStyle::Clear: return false;
-    case BrushStyle::BDiagonal: return mod(x + y) == 0;
-    case BrushStyle::FDiagonal: return mod(x - y) == 0;
-    case BrushStyle::DiagCross: return mod(x + y) == 0 || mod(x - y) == 0;
+    case BrushStyle::BDiagonal: return on(x + y);
+    case BrushStyle::FDiagonal: return on(x - y);
+    case BrushStyle::DiagCross: return on(x + y) || on(x - y);
     }
     return false;
 }
@@ -84,7 +87,23 @@ bool TQImageCanvas::Ready() {
     m_bytesPerLine = m_image->bytesPerLine();
     m_width = m_image->width();
     m_height = m_image->height();
+    m_ratio = m_image->devicePixelRatio();
     return true;
+}
+
+int TQImageCanvas::Device(int v) const {
+    return m_ratio == 1 ? v : static_cast<int>(std::floor(v * m_ratio));
+}
+
+void TQImageCanvas::PlotBlock(int x, int y, TColor color, PenMode mode) {
+    if (m_ratio == 1) {
+        Plot(x, y, color, mode);
+        return;
+    }
+    const int right = Device(x + 1), bottom = Device(y + 1);
+    for (int py = Device(y); py < bottom; ++py)
+        for (int px = Device(x); px < right; ++px)
+            Plot(px, py, color, mode);
 }
 
 void TQImageCanvas::Plot(int x, int y, TColor color, PenMode mode) {
@@ -111,7 +130,46 @@ bool TQImageCanvas::StyleOn(int phase) const {
     return false;
 }
 
+void TQImageCanvas::ScaledThinLine(int x1, int y1, int x2, int y2, int& phase) {
+    const int sx = x1 <= x2 ? 1 : -1, sy = y1 <= y2 ? 1 : -1;
+    // Each end at the first image pixel of its block seen in the direction of travel, so that a line along
+    // an axis covers its blocks exactly and ends where the block of its end begins.
+    const auto anchor = [this](int v, int dir) { return dir > 0 ? Device(v) : Device(v + 1) - 1; };
+    const int X1 = anchor(x1, sx), X2 = anchor(x2, sx), Y1 = anchor(y1, sy), Y2 = anchor(y2, sy);
+    const int dx = std::abs(X2 - X1), dy = std::abs(Y2 - Y1);
+    const int steps = std::max(dx, dy);
+    if ((X1 < 0 && X2 < 0) || (Y1 < 0 && Y2 < 0) || (X1 >= m_width && X2 >= m_width) ||
+        (Y1 >= m_height && Y2 >= m_height)) {
+        phase += steps;
+        return;
+    }
+    const int thick = std::max(1, qRound(m_ratio));
+    const bool xMajor = dx >= dy;
+    int x = X1, y = Y1;
+    int err = (dx > dy ? dx : -dy) / 2;
+    for (int i = 0; i < steps; ++i) {
+        // The dash pattern is measured in drawing pixels.
+        if (StyleOn(static_cast<int>(phase / m_ratio)))
+            for (int j = 0; j < thick; ++j)
+                Plot(xMajor ? x : x + j * sx, xMajor ? y + j * sy : y, Pen().Color, Pen().Mode);
+        ++phase;
+        const int e = err;
+        if (e > -dx) {
+            err -= dy;
+            x += (X1 <= X2 ? 1 : -1);
+        }
+        if (e < dy) {
+            err += dx;
+            y += (Y1 <= Y2 ? 1 : -1);
+        }
+    }
+}
+
 void TQImageCanvas::ThinLine(int x1, int y1, int x2, int y2, int& phase) {
+    if (m_ratio != 1) {
+        ScaledThinLine(x1, y1, x2, y2, phase);
+        return;
+    }
     const int w = m_image->width();
     const int h = m_image->height();
     // Wholly beyond one edge: nothing to plot, only the dash phase moves on.
@@ -150,8 +208,8 @@ void TQImageCanvas::SetUpPainter(QPainter& painter, bool withBrush) const {
     } else {
         QPen pen(ToQColor(Pen().Color));
         pen.setStyle(ToQtStyle(Pen().Style));
-        // Width 0 is Qt's one-pixel cosmetic pen.
-        pen.setWidth(Pen().Width > 1 ? Pen().Width : 0);
+        // Width 0 is Qt's one-pixel cosmetic pen; on a scaled image a thin pen is one drawing pixel wide.
+        pen.setWidth(Pen().Width > 1 || m_ratio != 1 ? std::max(1, Pen().Width) : 0);
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
         painter.setPen(pen);
@@ -199,6 +257,10 @@ void TQImageCanvas::Polyline(const std::vector<TPoint>& points) {
 }
 
 void TQImageCanvas::FillBox(int l, int t, int r, int b, const TBrush& brush, PenMode mode) {
+    l = Device(l);
+    t = Device(t);
+    r = Device(r);
+    b = Device(b);
     l = std::max(l, 0);
     t = std::max(t, 0);
     r = std::min(r, m_image->width());
@@ -221,7 +283,7 @@ void TQImageCanvas::FillBox(int l, int t, int r, int b, const TBrush& brush, Pen
     }
     for (int y = t; y < b; ++y)
         for (int x = l; x < r; ++x)
-            if (HatchCovers(brush.Style, x, y)) Plot(x, y, brush.Color, mode);
+            if (HatchCovers(brush.Style, x, y, m_ratio)) Plot(x, y, brush.Color, mode);
 }
 
 void TQImageCanvas::Rectangle(int l, int t, int r, int b) {
@@ -239,7 +301,7 @@ void TQImageCanvas::Rectangle(int l, int t, int r, int b) {
             // A ring one pixel thin: each of its pixels once, so XOR still cancels.
             for (int y = T; y <= B; ++y)
                 for (int x = L; x <= R; ++x)
-                    Plot(x, y, Pen().Color, Pen().Mode);
+                    PlotBlock(x, y, Pen().Color, Pen().Mode);
             continue;
         }
         int phase = 0;
@@ -261,8 +323,12 @@ void TQImageCanvas::Ellipse(int l, int t, int r, int b) {
     if (!Ready() || r - l < 1 || b - t < 1) return;
     QPainter painter(m_image);
     SetUpPainter(painter, true);
-    // QPainter's outline covers width + 1 pixels.
-    painter.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+    // QPainter's outline covers width + 1 pixels; on a scaled image the outline runs through the middle of
+    // the edge blocks.
+    if (m_ratio == 1)
+        painter.drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+    else
+        painter.drawEllipse(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1));
 }
 
 void TQImageCanvas::Arc(int l, int t, int r, int b, double startDeg, double spanDeg) {
@@ -270,19 +336,22 @@ void TQImageCanvas::Arc(int l, int t, int r, int b, double startDeg, double span
     constexpr int QtAngleUnits = 16;
     QPainter painter(m_image);
     SetUpPainter(painter, false);
-    painter.drawArc(QRect(l, t, r - l - 1, b - t - 1), qRound(startDeg * QtAngleUnits),
-                    qRound(spanDeg * QtAngleUnits));
+    const int start = qRound(startDeg * QtAngleUnits), span = qRound(spanDeg * QtAngleUnits);
+    if (m_ratio == 1)
+        painter.drawArc(QRect(l, t, r - l - 1, b - t - 1), start, span);
+    else
+        painter.drawArc(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1), start, span);
 }
 
 void TQImageCanvas::SetPixel(int x, int y, TColor color) {
-    if (Ready()) Plot(x, y, color, PenMode::Copy);
+    if (Ready()) PlotBlock(x, y, color, PenMode::Copy);
 }
 
 void TQImageCanvas::DrawFocusRect(int l, int t, int r, int b) {
     if (!Ready() || r - l < 1 || b - t < 1) return;
     // Every other pixel of the border inverted; each pixel exactly once, so a second call restores it.
     const auto invert = [this](int x, int y) {
-        if ((x + y) % 2 == 0) Plot(x, y, clWhite, PenMode::Xor);
+        if ((x + y) % 2 == 0) PlotBlock(x, y, clWhite, PenMode::Xor);
     };
     for (int x = l; x < r; ++x) {
         invert(x, t);
@@ -297,7 +366,9 @@ void TQImageCanvas::DrawFocusRect(int l, int t, int r, int b) {
 QFont TQImageCanvas::ToQFont(const TFont& font) {
     const QString family = QString::fromStdString(font.Name);
     QFont result;
-    if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
+    if (IsDesktopFontName(font.Name))
+        result.setFamily(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    else if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
         result.setFamily(family);
     else
         result.setStyleHint(QFont::SansSerif);

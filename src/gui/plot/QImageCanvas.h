@@ -4,6 +4,12 @@
 // out the last pixel along its own sweep direction, not at the end point, so joined segments in XOR would
 // cancel each other where they meet. Ellipses, arcs, wide lines and text go through QPainter without
 // antialiasing, XOR as RasterOp_SourceXorDestination and NOT XOR as RasterOp_NotSourceXorDestination.
+//
+// An image with a device pixel ratio above 1 (the graph on a screen scaled to 200 %) is drawn on in the same
+// coordinates as at 1, each of them a block of ratio x ratio image pixels: boxes, pixels and fills cover
+// whole blocks, thin lines are rasterised at the image's own resolution one block thick (so slopes step by
+// image pixels, not by blocks), and ellipses, arcs and text are drawn by QPainter at that resolution. At a
+// ratio of 1 every primitive draws exactly as before.
 #include "core/plot/Canvas.h"
 
 #include <QFont>
@@ -39,10 +45,16 @@ public:
 
 private:
     bool Ready();
-    // One pixel in the given mode; outside the image nothing happens.
+    // One image pixel in the given mode; outside the image nothing happens.
     void Plot(int x, int y, TColor color, PenMode mode);
+    // The block of image pixels of the drawing pixel (x, y).
+    void PlotBlock(int x, int y, TColor color, PenMode mode);
     // A thin line from (x1, y1) up to but without (x2, y2), continuing the pen's dash pattern at phase.
     void ThinLine(int x1, int y1, int x2, int y2, int& phase);
+    // The same at a ratio above 1, in image pixels.
+    void ScaledThinLine(int x1, int y1, int x2, int y2, int& phase);
+    // The first image pixel of drawing coordinate v.
+    int Device(int v) const;
     bool StyleOn(int phase) const;
     void FillBox(int l, int t, int r, int b, const TBrush& brush, PenMode mode);
     void SetUpPainter(QPainter& painter, bool withBrush) const;
@@ -51,6 +63,7 @@ private:
     QImage* m_image = nullptr;
     uchar* m_bits = nullptr; // the image's pixels, as Ready() last found them
     qsizetype m_bytesPerLine = 0;
-    int m_width = 0, m_height = 0;
+    int m_width = 0, m_height = 0; // in image pixels
+    qreal m_ratio = 1;             // image pixels per drawing pixel, the image's device pixel ratio
     std::optional<std::pair<TFont, QFont>> m_fontCache;
 };

@@ -1,5 +1,6 @@
 #include "gui/plot/TDistanceTool.h"
 
+#include "core/base/MessageTable.h"
 #include "core/base/NumberText.h"
 #include "gui/app/TAns.h"
 #include "gui/plot/TGr.h"
@@ -9,9 +10,11 @@
 #include <cmath>
 
 namespace {
-std::vector<std::string> StartLines(Real x0, Real y0) {
-    return {"Обчислення відстані до точки", "x0=" + FloatStr(x0) + ", y0=" + FloatStr(y0),
-            "(Див. вікно \"Графік\")"};
+// The lines that open the tool, and the same again after each click with the new starting point.
+std::vector<std::string> StartLines(Real x0, Real y0, bool afterClick) {
+    return {Msg(afterClick ? msg::DistanceNext : msg::DistanceOpening),
+            "x0=" + FloatStr(x0) + ", y0=" + FloatStr(y0),
+            Msg(afterClick ? msg::DistanceNextSeeGraph : msg::DistanceOpeningSeeGraph)};
 }
 
 void SetStartPoint(TGr& gr, Real x, Real y) {
@@ -23,7 +26,7 @@ void SetStartPoint(TGr& gr, Real x, Real y) {
 } // namespace
 
 std::vector<std::string> TDistanceTool::OpeningLines() const {
-    return StartLines(0, 0);
+    return StartLines(0, 0, false);
 }
 
 void TDistanceTool::Begin(TGr& gr) {
@@ -90,9 +93,9 @@ void TDistanceTool::Click(TGr& gr) {
     SetStartPoint(gr, x1, y1);
     const Real d = std::sqrt((x1 - x0) * (x1 - x0) + (y1 - y0) * (y1 - y0));
     if (TAns* ans = gr.Ans()) {
-        ans->AnsAdd("Відстань між " + std::string(" (") + FloatStr(x0) + ", " + FloatStr(y0) + ") " + "та" +
-                    " (" + FloatStr(x1) + ", " + FloatStr(y1) + ")=" + FloatStr(d));
-        for (const std::string& line : StartLines(x1, y1))
+        ans->AnsAdd(Msg(msg::DistanceBetween) + " (" + FloatStr(x0) + ", " + FloatStr(y0) + ") " +
+                    Msg(msg::DistanceAnd) + " (" + FloatStr(x1) + ", " + FloatStr(y1) + ")=" + FloatStr(d));
+        for (const std::string& line : StartLines(x1, y1, true))
             ans->AnsAdd(line);
     }
     Real px, py;

@@ -6,11 +6,13 @@
 #include "core/plot/MasshZoom.h"
 #include "core/plot/MouseGesture.h"
 #include "core/plot/PointMarks.h"
+#include "gui/app/LanguageWalk.h"
 #include "gui/app/MessageDlg.h" // Q(), S()
 #include "gui/app/TAns.h"
 #include "gui/plot/TDLabelDlg.h"
 #include "gui/plot/TDistanceTool.h"
 #include "gui/plot/TGrSurface.h"
+#include "gui/plot/TGraphOps.h"
 #include "gui/plot/TGraphTool.h"
 #include "gui/plot/TModalLoan.h"
 #include "gui/plot/TPointGrid.h"
@@ -50,6 +52,8 @@ QLabel* MakeStatusLine(QWidget* parent, const char* name) {
     label->setTextInteractionFlags(Qt::NoTextInteraction);
     label->setMinimumHeight(label->fontMetrics().height() + 4);
     label->setMouseTracking(true);
+    // Its text is the program's data, not a caption for language files.
+    SetComponentKind(label, TComponentKind::StatusBar);
     return label;
 }
 
@@ -115,6 +119,7 @@ void TGr::CreateComponents() {
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 0);
     m_splitter->setSizes({DefaultHeight, SGDefaultHeight});
+    m_pointListHeight = SGDefaultHeight;
 
     auto* middle = new QHBoxLayout;
     middle->setContentsMargins(0, 0, 0, 0);
@@ -149,9 +154,22 @@ void TGr::CreateComponents() {
     connect(m_surface, &TGrSurface::MouseMoved, this, &TGr::SurfaceMouseMove);
     connect(m_surface, &TGrSurface::MouseUp, this, &TGr::SurfaceMouseUp);
     connect(m_surface, &TGrSurface::WheelTurned, this, &TGr::SurfaceWheel);
+    connect(m_surface, &TGrSurface::PanStarted, this, &TGr::SurfacePanStarted);
+    connect(m_surface, &TGrSurface::PanMoved, this, &TGr::SurfacePanMoved);
+    connect(m_surface, &TGrSurface::PanEnded, this, &TGr::SurfacePanEnded);
+    connect(m_surface, &TGrSurface::PinchStarted, this, &TGr::BeginLiveMassh);
+    connect(m_surface, &TGrSurface::Pinched, this, &TGr::SurfacePinched);
+    connect(m_surface, &TGrSurface::PinchEnded, this, &TGr::EndLiveMassh);
     connect(m_surface, &TGrSurface::SizeChanged, this, &TGr::SurfaceResized);
     connect(m_sg, &TPointGrid::Changed, this, &TGr::Redraw);
     connect(m_sg->RecPopup(), &QAction::triggered, this, &TGr::RecPopupClick);
+    // The list's height is remembered while it is hidden, and it shows again at that height.
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
+        if (m_sg->isVisibleTo(m_splitter)) m_pointListHeight = m_splitter->sizes().value(1);
+    });
+    connect(m_sg->HidePopup(), &QAction::triggered, this, [this](bool hidden) {
+        if (!hidden) SetPointListHeight(m_pointListHeight);
+    });
 }
 
 void TGr::CreateMenus() {
@@ -191,7 +209,11 @@ void TGr::CreateMenus() {
     connect(m_delCrossPopup, &QAction::triggered, this, &TGr::DelCrossPopupClick);
     connect(m_insCrossPopup, &QAction::triggered, this, &TGr::InsCrossPopupClick);
     connect(m_addCrossPopup, &QAction::triggered, this, &TGr::AddCrossPopupClick);
-    connect(m_masshPopup, &QAction::triggered, this, [this] { m_image.MasshDialog(); });
+    connect(m_masshPopup, &QAction::triggered, this, [this] {
+        if (!m_graphOps) return;
+        m_graphOps->SetStartPage(TGraphOpsPage::Axe);
+        m_image.MasshDialog();
+    });
 }
 
 // ---- Commands ----
@@ -222,12 +244,44 @@ void TGr::BegMasshClick() {
     SetMasshAndRedraw(InitialMassh);
 }
 
+void TGr::SetEqualScale(bool on) {
+    m_image.SetEqualScale(on);
+    emit MasshChanged();
+    Redraw();
+}
+
 void TGr::MasshViewClick() {
     m_masshView->trigger();
 }
 
 bool TGr::MasshVisible() const {
     return m_masshView->isChecked();
+}
+
+void TGr::SetMasshVisible(bool visible) {
+    if (visible != MasshVisible()) m_masshView->trigger();
+}
+
+void TGr::SetGraphOps(TGraphOps* graphOps) {
+    m_graphOps = graphOps;
+    m_masshPopup->setEnabled(graphOps != nullptr);
+}
+
+int TGr::PointListHeight() const {
+    return m_sg->isVisibleTo(m_splitter) ? m_splitter->sizes().value(1) : m_pointListHeight;
+}
+
+void TGr::SetPointListHeight(int height) {
+    m_pointListHeight = height;
+    if (!m_sg->isVisibleTo(m_splitter)) return;
+    const QList<int> sizes = m_splitter->sizes();
+    m_splitter->setSizes({std::max(1, sizes.value(0) + sizes.value(1) - height), height});
+}
+
+void TGr::HidePointList() {
+    if (m_sg->isVisibleTo(m_splitter)) m_pointListHeight = m_splitter->sizes().value(1);
+    m_sg->hide();
+    m_sg->HidePopup()->setChecked(true);
 }
 
 void TGr::CoordFromKeyboard() {
@@ -311,13 +365,19 @@ void TGr::IMasshUpdate() {
     m_masshBotStatus->setText(Q(MasshBotText(m_image.Massh())));
     m_mouseMode = RestingMouseMode(m_image.Coord());
     // The one render path the exported pictures share.
+    DrawGraphPicture(m_image, m_doc, m_labels, PictureOptions(true));
+    m_surface->update();
+}
+
+TGraphPictureOptions TGr::PictureOptions(bool screen) {
     TGraphPictureOptions options;
-    options.PaintSidePanels = [this](TColor c) {
-        QPalette palette;
-        palette.setColor(QPalette::Window, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
-        m_panelL->setPalette(palette);
-        m_panelR->setPalette(palette);
-    };
+    if (screen)
+        options.PaintSidePanels = [this](TColor c) {
+            QPalette palette;
+            palette.setColor(QPalette::Window, QColor(RedOf(c), GreenOf(c), BlueOf(c)));
+            m_panelL->setPalette(palette);
+            m_panelR->setPalette(palette);
+        };
     options.GraphBuilt = m_graphBuilt;
     options.ShowLabels = m_showLabels;
     options.DrawPendingShading = [this] {
@@ -332,8 +392,20 @@ void TGr::IMasshUpdate() {
         }
     };
     options.DrawPoints = [this] { DrawPoints(true); };
-    DrawGraphPicture(m_image, m_doc, m_labels, options);
-    m_surface->update();
+    return options;
+}
+
+void TGr::DrawPicture(TCanvas& canvas, int width, int height) {
+    const int shownWidth = m_image.Width(), shownHeight = m_image.Height();
+    m_image.SetCanvas(&canvas);
+    m_image.SetSize(width, height);
+    DrawGraphPicture(m_image, m_doc, m_labels, PictureOptions(false));
+    m_image.SetSize(shownWidth, shownHeight);
+    m_image.SetCanvas(&m_surface->Canvas());
+}
+
+QSize TGr::GraphSize() const {
+    return QSize(m_image.Width(), m_image.Height());
 }
 
 void TGr::DrawPointMark(int x, int y, bool withNumber, int number) {
@@ -452,9 +524,60 @@ void TGr::SurfaceWheel(QPoint p, int notches) {
     Handlers().MouseMove(*this, {p.x(), p.y()}, Qt::NoButton);
 }
 
+void TGr::BeginLiveMassh() {
+    if (m_live) return;
+    Handlers().EraseCross(*this);
+    m_live = true;
+    m_liveStart = m_image.Massh();
+}
+
+void TGr::ShowLiveMassh(const TMassh& m) {
+    if (!m_live) BeginLiveMassh();
+    m_image.SetMassh(m);
+    Redraw();
+}
+
+void TGr::EndLiveMassh() {
+    if (!m_live) return;
+    m_live = false;
+    const TMassh end = m_image.Massh();
+    if (end == m_liveStart) return;
+    // The windows in between were no steps of their own.
+    m_image.SetMassh(m_liveStart);
+    m_image.SetMassh(end);
+    emit MasshChanged();
+}
+
+void TGr::SurfacePanStarted(QPoint p) {
+    // Not while a rectangle is being dragged: it belongs to the window as it is.
+    if (m_mouseMode == LeftButtonHeld) return;
+    BeginLiveMassh();
+    m_panFrom = {p.x(), p.y()};
+    m_surface->setCursor(Qt::ClosedHandCursor);
+}
+
+void TGr::SurfacePanMoved(QPoint p) {
+    if (m_live) ShowLiveMassh(DraggedMassh(m_image, m_liveStart, m_panFrom, {p.x(), p.y()}));
+}
+
+void TGr::SurfacePanEnded(QPoint p) {
+    if (!m_live) return;
+    SurfacePanMoved(p);
+    EndLiveMassh();
+    UpdateCursor();
+    Handlers().MouseMove(*this, {p.x(), p.y()}, Qt::NoButton);
+}
+
+void TGr::SurfacePinched(QPoint p, qreal factor) {
+    if (m_mouseMode == LeftButtonHeld || !(factor > 0)) return;
+    // Spreading the fingers shows less of the plane, larger.
+    ShowLiveMassh(
+        ScaledMassh(m_image.Massh(), m_image.ScrToX(p.x()), m_image.ScrToY(p.y()), 1 / Real(factor)));
+}
+
 void TGr::SurfaceResized() {
-    const QImage& bitmap = m_surface->Bitmap();
-    m_image.SetSize(bitmap.width(), bitmap.height());
+    const QSize size = m_surface->GraphSize();
+    m_image.SetSize(size.width(), size.height());
     // The old marks were on the old bitmap.
     m_cross.Forget();
     m_zoomFrame.Forget();

@@ -1,6 +1,7 @@
 #pragma once
 // The graph window: the plot surface with its bitmap, the mouse readout, zoom by a dragged rectangle, the
 // point list recorded by clicks, the labels, and the modal loan of the window to tools that pick points.
+#include "core/document/GraphPicture.h"
 #include "core/plot/FocusFrame.h"
 #include "core/plot/GraphPicker.h"
 #include "core/plot/MouseCross.h"
@@ -28,6 +29,7 @@ class TAns;
 class TDLabelDlg;
 class TFunc;
 class TGrSurface;
+class TGraphOps;
 struct TDocument;
 
 class TGr : public QWidget {
@@ -58,6 +60,12 @@ public:
     const TMasshImage& I() const { return m_image; }
     TGrSurface* Surface() const { return m_surface; }
     QImage Bitmap() const;
+    // The graph's size in its own pixels.
+    QSize GraphSize() const;
+    // The picture the window shows, drawn anew on another canvas at width x height pixels (the saved
+    // pictures and the printout): the redraw's own render path, without the transient marks. With equal
+    // scale on, the window is widened for that size as it would be on the screen.
+    void DrawPicture(TCanvas& canvas, int width, int height);
 
     // The point list. After changing it from outside, PointsChanged shows it in the grid.
     TPointList& Points() { return m_points; }
@@ -80,6 +88,8 @@ public:
     void ClrClick();
     void OldMasshClick();
     void BegMasshClick();
+    // "Рівний масштаб": a unit as long on both axes from now on (see TMasshImage::SetEqualScale), redrawn.
+    void SetEqualScale(bool on);
     void MasshViewClick();
     bool MasshVisible() const;
     // The readout and cross at the cross position, and the keyboard to the surface.
@@ -99,8 +109,16 @@ public:
     QAction* HidePopup() const { return m_sg->HidePopup(); }
     QMenu* SGPopup() const { return m_sg->Popup(); }
     QMenu* GraphPopup() const { return m_graphPopup; }
-    // "Параметри вікна "Графік"...": disabled until the options dialog exists.
+    // "Параметри вікна "Графік"...": the graph options dialog on its "Графік" page; disabled until the
+    // dialog is given.
     QAction* MasshPopup() const { return m_masshPopup; }
+    void SetGraphOps(TGraphOps* graphOps);
+    // "Показувати масштаб": the two scale lines.
+    void SetMasshVisible(bool visible);
+    // The point list's height, kept while the list is hidden; it shows again at that height.
+    int PointListHeight() const;
+    void SetPointListHeight(int height);
+    void HidePointList();
     TDLabelDlg* DLabelDlg() const { return m_labelDlg; }
     // Shown only while the window is borrowed.
     QPushButton* OKBtn() const { return m_okBtn; }
@@ -168,6 +186,8 @@ private:
     void CreateMenus();
 
     void IMasshUpdate();
+    // What the redraw draws besides the coordinate system; the side panels only for the screen.
+    TGraphPictureOptions PictureOptions(bool screen);
     void MoveCross(TPoint p);
     void HitTest(TPoint p);
     void Unpick(bool erase);
@@ -179,6 +199,15 @@ private:
     void SurfaceMouseMove(QPoint p, Qt::MouseButtons buttons);
     void SurfaceMouseUp(Qt::MouseButton button, QPoint p);
     void SurfaceWheel(QPoint p, int notches);
+    // Moving the graph with the mouse and zooming with a pinch show each new window at once; the window
+    // before the gesture becomes the one "Попередній масштаб" returns to.
+    void SurfacePanStarted(QPoint p);
+    void SurfacePanMoved(QPoint p);
+    void SurfacePanEnded(QPoint p);
+    void SurfacePinched(QPoint p, qreal factor);
+    void BeginLiveMassh();
+    void ShowLiveMassh(const TMassh& m);
+    void EndLiveMassh();
     void SurfaceResized();
     // The current tool's handlers, or the window's own.
     TGraphTool& Handlers() { return m_tool ? *m_tool : m_ownHandlers; }
@@ -215,6 +244,8 @@ private:
     TPointGrid* m_sg = nullptr;
     QPushButton* m_okBtn = nullptr;
     TDLabelDlg* m_labelDlg = nullptr;
+    TGraphOps* m_graphOps = nullptr;
+    int m_pointListHeight = 0;
 
     QMenu* m_graphPopup = nullptr;
     QAction* m_grBld = nullptr;
@@ -239,6 +270,9 @@ private:
     TMouseCross m_cross;
     bool m_graphBuilt = false;
     bool m_redrawDropped = false; // a redraw came while minimised: repaint when shown again
+    bool m_live = false;          // a gesture is changing the window
+    TMassh m_liveStart;           // the window before it
+    TPoint m_panFrom;             // where the graph was taken by the mouse
 
     TFrameWatch m_frameWatch; // switching to another window of the frame ends recording
 

@@ -1,10 +1,11 @@
 #include "gui/plot/TGraphTool.h"
 
+#include "core/base/MessageTable.h"
 #include "gui/app/TAns.h"
 #include "gui/plot/TGr.h"
 
 std::vector<std::string> TGraphTool::ClosingLines() const {
-    return {"Обчислення закінчено", AnswerSeparator};
+    return {Msg(msg::DistanceFinished), AnswerSeparator};
 }
 
 void TGraphTool::MouseMove(TGr& gr, TPoint p, Qt::MouseButtons buttons) {

@@ -1,11 +1,17 @@
 #include "gui/plot/TValueTool.h"
 
+#include "core/base/MessageTable.h"
 #include "core/base/NumberText.h"
 #include "core/formula/TFunc.h"
+#include "gui/app/TAns.h"
 #include "gui/plot/TGr.h"
 
 std::vector<std::string> TValueTool::OpeningLines() const {
-    return {"Обчислення значення функції", "0=" + m_formulaText, "(Див. вікно \"Графік\")"};
+    return {Msg(msg::ValueOpening), "0=" + m_formulaText, Msg(msg::ValueOpeningSeeGraph)};
+}
+
+std::vector<std::string> TValueTool::ClosingLines() const {
+    return {Msg(msg::ValueFinished), AnswerSeparator};
 }
 
 void TValueTool::MouseMove(TGr& gr, TPoint p, Qt::MouseButtons buttons) {

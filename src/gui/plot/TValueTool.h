@@ -13,6 +13,7 @@ public:
     TValueTool(const TFunc& g, std::string formulaText) : m_g(g), m_formulaText(std::move(formulaText)) {}
 
     std::vector<std::string> OpeningLines() const override;
+    std::vector<std::string> ClosingLines() const override;
     void MouseMove(TGr& gr, TPoint p, Qt::MouseButtons buttons) override;
     void Click(TGr&) override {}
 

@@ -64,9 +64,14 @@ TPirsonDlg::TPirsonDlg(QWidget* parent) : QDialog(parent) {
     hint->setObjectName("Panel1");
     hint->setFrameShape(QFrame::Panel);
     auto* hintLayout = new QVBoxLayout(hint);
+    int lineNumber = 0;
     for (const char* line : {"К-ть степенів свободи для нормального", "розподілу вибирають k-3.",
-                             "В інших випадках доцільно вибрати k-1."})
-        hintLayout->addWidget(new QLabel(line, hint));
+                             "В інших випадках доцільно вибрати k-1."}) {
+        auto* label = new QLabel(line, hint);
+        // Named, so that language files reach it.
+        label->setObjectName(QString("HintLabel%1").arg(++lineNumber));
+        hintLayout->addWidget(label);
+    }
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OKBtn");

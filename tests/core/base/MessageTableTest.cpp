@@ -8,7 +8,7 @@ namespace {
 
 TEST(MessageTable, HoldsTheBuiltInTextsWithTheirTrailingBlanks) {
     ResetBuiltInTexts();
-    EXPECT_EQ(MessageTable().size(), 129u);
+    EXPECT_EQ(MessageTable().size(), 130u);
     const struct {
         msg::Id id;
         const char* text;
@@ -20,6 +20,7 @@ TEST(MessageTable, HoldsTheBuiltInTextsWithTheirTrailingBlanks) {
         {msg::IntegralValue, "Значення інтеграла:          "},
         {msg::DistanceBetween, "Відстань між "},
         {msg::LabelsGridPoint, "Точка"},
+        {msg::IntegralUnsettled, "Увага: значення не усталилося, інтеграл може бути розбіжним!"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.id);

@@ -1,5 +1,6 @@
 #include "core/document/ParamStepping.h"
 #include "core/base/NumberText.h"
+#include "core/document/ParamPlay.h"
 #include "support/LongDoubleNear.h"
 
 #include <gtest/gtest.h>
@@ -158,4 +159,24 @@ TEST(ParamStepping, UnusedParametersAreKeptOrStartAgain) {
         EXPECT_LD_NEAR(table[9].Max, reset ? 5 : 10, 0);
         EXPECT_LD_NEAR(table[9].h, reset ? 0.1L : 1, 0);
     }
+}
+
+TEST(ParamPlay, GoesToAndFroTurningAtBothEnds) {
+    const struct {
+        int position, dir, numSteps;
+        TPlayStep next;
+    } rows[] = {
+        {0, 1, 3, {1, 1}},   {2, 1, 3, {3, 1}},  {3, 1, 3, {2, -1}}, // turns at Max
+        {1, -1, 3, {0, -1}}, {0, -1, 3, {1, 1}},                     // and at Min
+        {9, 1, 3, {2, -1}},                                          // beyond the track: from its end
+        {0, 1, 0, {0, 1}},                                           // nothing to step
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.position << " " << r.dir << " of " << r.numSteps);
+        const TPlayStep s = ParamPlayStep(r.position, r.dir, r.numSteps);
+        EXPECT_EQ(s.Position, r.next.Position);
+        EXPECT_EQ(s.Dir, r.next.Dir);
+    }
+    EXPECT_EQ(PlayInterval(DefaultPlaySpeed), 200);
+    EXPECT_EQ(PlayInterval(0), 1000);
 }

@@ -49,3 +49,41 @@ TEST(MouseGesture, ClickUnderEightPixelsZoomFromThirtyOne) {
         EXPECT_EQ(IsZoomRect({100, 100}, r.up), r.zoom);
     }
 }
+
+TEST(MasshZoom, DraggingMovesTheWorldWithTheMouseAtTheSameScale) {
+    TMasshImage image;
+    image.SetSize(400, 200); // 40 pixels a unit across, 20 down
+    const struct {
+        TPoint from, to;
+        TMassh expected;
+    } rows[] = {
+        {{100, 100}, {100, 100}, {-5, 5, -5, 5}},
+        {{100, 100}, {140, 100}, {-6, 4, -5, 5}}, // the picture moves right: the window goes left
+        {{100, 100}, {100, 120}, {-5, 5, -4, 6}}, // pixel rows grow downwards: the window goes up
+        {{300, 50}, {260, 10}, {-4, 6, -7, 3}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(::testing::Message() << r.to.x << "," << r.to.y);
+        const TMassh m = DraggedMassh(image, InitialMassh, r.from, r.to);
+        EXPECT_EQ(m, r.expected);
+    }
+}
+
+TEST(MasshZoom, EqualScaleWidensTheAxisWithMorePixelsPerUnit) {
+    const struct {
+        const char* what;
+        TMassh m;
+        int width, height;
+        TMassh expected;
+    } rows[] = {
+        {"wide surface: x widened", {-5, 5, -5, 5}, 800, 400, {-10, 10, -5, 5}},
+        {"tall surface: y widened", {-5, 5, -5, 5}, 400, 800, {-5, 5, -10, 10}},
+        {"tall window on a square: x widened about its centre", {0, 2, 1, 9}, 300, 300, {-3, 5, 1, 9}},
+        {"already equal", {-4, 4, -3, 3}, 400, 300, {-4, 4, -3, 3}},
+        {"no pixels yet", {-5, 5, -1, 1}, 0, 0, {-5, 5, -1, 1}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        EXPECT_EQ(EqualScaleMassh(r.m, r.width, r.height), r.expected);
+    }
+}

@@ -205,3 +205,29 @@ TEST(GlobColors, ColorIndexFindsThePaletteCell) {
     EXPECT_EQ(palette.ColorIndex(clWhite), 15);
     EXPECT_EQ(palette.ColorIndex(RgbColor(1, 2, 3)), NoColorIndex);
 }
+
+TEST_F(Surface, EqualScaleHoldsThroughZoomsAndResizesWithoutExtraPreviousSteps) {
+    image.SetSize(800, 400);
+    image.SetMassh({-2, 2, -2, 2});
+    image.SetEqualScale(true);
+    EXPECT_EQ(image.Massh(), (TMassh{-4, 4, -2, 2}));
+    EXPECT_EQ(image.OldMassh(), (TMassh{-2, 2, -2, 2})) << "switching on is one step back";
+
+    image.SetMassh(InitialMassh);
+    EXPECT_EQ(image.Massh(), (TMassh{-10, 10, -5, 5}));
+    EXPECT_EQ(image.XToScr(1) - image.XToScr(0), image.YToScr(0) - image.YToScr(1)) << "a unit as long";
+
+    image.SetSize(400, 800); // the window asked for is widened anew, not the widened one again
+    EXPECT_EQ(image.Massh(), (TMassh{-5, 5, -10, 10}));
+    EXPECT_EQ(image.OldMassh(), (TMassh{-4, 4, -2, 2}));
+    EXPECT_TRUE(RealNear(image.YBasic(), 1, 1e-15L)) << "the steps follow the new window";
+
+    image.SetMassh(image.OldMassh()); // "Попередній масштаб"
+    EXPECT_EQ(image.Massh(), (TMassh{-4, 4, -8, 8}));
+
+    image.SetEqualScale(false);
+    image.SetSize(800, 400);
+    EXPECT_EQ(image.Massh(), (TMassh{-4, 4, -8, 8})) << "off: the window stays as it was";
+    image.SetMassh({-1, 1, -3, 3});
+    EXPECT_EQ(image.Massh(), (TMassh{-1, 1, -3, 3}));
+}

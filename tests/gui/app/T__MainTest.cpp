@@ -8,6 +8,7 @@
 #include "core/formula/ParamTable.h"
 #include "core/plot/TGlobColors.h"
 #include "gui/app/TAns.h"
+#include "gui/app/TRecentMenu.h"
 #include "gui/document/TObjList.h"
 #include "gui/document/TParamPanel.h"
 #include "gui/plot/QImageCanvas.h"
@@ -20,6 +21,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -427,4 +429,101 @@ TEST_F(MainWindowTest, AddingAFileKeepsTheDocumentsNameSoSavingLeavesTheAddedFil
     EXPECT_EQ(list.Count(), 1);
     EXPECT_EQ(m_main->windowTitle(), "Vorn1");
     EXPECT_TRUE(m_main->FileName().isEmpty());
+}
+
+TEST_F(MainWindowTest, RecentDocumentsFollowOpeningAndSavingAndForgetOnesThatCannotBeRead) {
+    Add("[Vorn1]\nNum=1\n[Obj1]\nObjType=Normal\nFunc=X\nA=-1\nB=1\n");
+    const QString a = QString::fromStdString(TestTempPath("recent-a.vr1")),
+                  b = QString::fromStdString(TestTempPath("recent-b.vr1"));
+    for (const QString& path : {a, b}) {
+        QFile::remove(path);
+        m_main->ChooseFile = [path](bool) { return path; };
+        ASSERT_TRUE(m_main->SaveFileAs());
+    }
+    TRecentMenu& recent = *m_main->RecentMenu();
+    const QString namePrefix = QFileInfo(a).fileName().chopped(QString("recent-a.vr1").size());
+    EXPECT_EQ(recent.Item(0)->text(), "&1 " + namePrefix + "recent-b.vr1");
+    EXPECT_EQ(recent.Item(1)->text(), "&2 " + namePrefix + "recent-a.vr1");
+    EXPECT_EQ(recent.Item(1)->statusTip(), QFileInfo(a).absoluteFilePath());
+    EXPECT_FALSE(recent.Item(2)->isVisible());
+    const QList<QAction*> file = m_main->findChild<QMenu*>("File1")->actions();
+    EXPECT_LT(file.indexOf(recent.Item(0)), file.indexOf(m_main->Action("Vorn1Exit")));
+
+    recent.Item(1)->trigger(); // opens a: it comes first
+    EXPECT_EQ(m_main->FileName(), QFileInfo(a).absoluteFilePath());
+    EXPECT_EQ(recent.Item(0)->text(), "&1 " + namePrefix + "recent-a.vr1");
+
+    ASSERT_TRUE(QFile::remove(b));
+    QString error;
+    OnNextModal([&](QDialog* box) {
+        for (const QLabel* l : box->findChildren<QLabel*>())
+            if (!l->text().isEmpty()) error = l->text();
+        box->findChild<QPushButton*>("OK")->click();
+    });
+    recent.Item(1)->trigger();
+    EXPECT_EQ(error, QString::fromStdString(Msg(msg::DocumentReadError)));
+    EXPECT_EQ(recent.Files().Paths().size(), 1u) << "a document that cannot be read leaves the list";
+    EXPECT_FALSE(recent.Item(1)->isVisible());
+
+    // What the settings file keeps, and gives back at the next start.
+    const TExtraSettings kept = m_main->ExtraSettings();
+    EXPECT_EQ(kept.RecentFiles, std::vector<std::string>{QFileInfo(a).absoluteFilePath().toStdString()});
+    m_main->ApplyExtraSettings({true, {"/x/one.vr1", "/x/two.vr1"}});
+    EXPECT_TRUE(I().EqualScale());
+    EXPECT_EQ(recent.Item(1)->text(), "&2 two.vr1");
+    I().SetEqualScale(false);
+}
+
+TEST_F(MainWindowTest, FunctionPointCommandsWorkOnTheCurrentExplicitFunction) {
+    Add("[Vorn1]\nNum=3\nMinArg=-5\nMaxArg=5\nMinFunc=-5\nMaxFunc=5\nMasshAuto=0\n"
+        "[Obj1]\nObjType=Normal\nFunc=X*X-1\nA=-5\nB=5\nChecked=1\n"
+        "[Obj2]\nObjType=Normal\nFunc=1-X\nA=-5\nB=5\nChecked=0\n"
+        "[Obj3]\nObjType=Polar\nFunc=F\nA=0\nB=6\nChecked=1\n");
+    TObjectList& list = m_main->Document().Objects;
+    QAction *roots = m_main->Action("RootsItem"), *extrema = m_main->Action("ExtremaItem"),
+            *cross = m_main->Action("CrossItem");
+    const auto menuOpens = [this] { emit m_main->findChild<QMenu*>("OpsMenu")->aboutToShow(); };
+    list.SetCurrent(2);
+    menuOpens();
+    EXPECT_FALSE(roots->isEnabled()) << "a polar curve";
+    list.SetCurrent(0);
+    menuOpens();
+    EXPECT_TRUE(roots->isEnabled());
+    EXPECT_TRUE(extrema->isEnabled());
+    EXPECT_FALSE(cross->isEnabled()) << "no other checked explicit function";
+    m_main->ObjList()->ObjListBox()->item(1)->setCheckState(Qt::Checked);
+    menuOpens();
+    EXPECT_TRUE(cross->isEnabled());
+
+    m_main->Action("BuildGrItem")->trigger();
+    m_main->Ans()->Clear();
+    roots->trigger();
+    cross->trigger();
+    const QStringList lines = m_main->Ans()->Lines();
+    EXPECT_TRUE(lines.contains("x=-1") && lines.contains("x=1")) << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines.contains("x=-2, y=3") && lines.contains("x=1, y=0")) << lines.join('\n').toStdString();
+    EXPECT_TRUE(ColourNear(Bitmap(), I().XToScr(-2) + 2, I().YToScr(3), clRed))
+        << "the intersection is marked";
+}
+
+TEST_F(MainWindowTest, EqualScaleIsAnItemOfTheScaleMenuThatStaysOn) {
+    QAction* equal = m_main->Action("EqualMItem");
+    ASSERT_NE(equal, nullptr);
+    EXPECT_TRUE(m_main->findChild<QMenu*>("MashSub")->actions().contains(equal));
+    equal->trigger();
+    EXPECT_TRUE(I().EqualScale());
+    const auto perPixel = [this] {
+        return double((I().Massh().XMax - I().Massh().XMin) / I().Width() -
+                      (I().Massh().YMax - I().Massh().YMin) / I().Height());
+    };
+    EXPECT_NEAR(perPixel(), 0, 1e-12);
+    m_main->ZoomIn();
+    m_main->Action("BegMItem")->trigger();
+    EXPECT_NEAR(perPixel(), 0, 1e-12) << "on through the zoom commands";
+    m_main->GrWindow()->resize(m_main->GrWindow()->size() + QSize(60, -40));
+    QApplication::processEvents();
+    EXPECT_NEAR(perPixel(), 0, 1e-12) << "and through a new size of the graph";
+    I().SetEqualScale(false);
+    emit m_main->findChild<QMenu*>("MashSub")->aboutToShow();
+    EXPECT_FALSE(equal->isChecked()) << "the check follows the surface";
 }

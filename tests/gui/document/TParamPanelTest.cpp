@@ -1,6 +1,8 @@
 // The parameter area as a tool sets it up: narrow value column, parameters not in use reset, track bar steps
 // that leave the scale alone. (The object list window's settings are tested with the window.)
 #include "gui/document/TParamPanel.h"
+#include "core/base/NumberText.h"
+#include "core/document/ParamPlay.h"
 #include "core/formula/ParamTable.h"
 #include "gui/document/TParamGrid.h"
 #include "support/LongDoubleNear.h"
@@ -11,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -135,4 +138,36 @@ TEST_F(ToolParamPanel, HidingTakesWhatWasTypedButNotYetTaken) {
     EXPECT_LD_NEAR(ParamTable()[1].Value, 6, 0); // pulled up into the new range
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(Grid().CellText(0), "6");
+}
+
+TEST_F(ToolParamPanel, PlayGoesToAndFroUntilStoppedOrAnotherRowIsChosen) {
+    ParamTable()[1] = TParam{0, 0, 0.3L, 0.1L, 0};
+    panel->Refresh();
+    Grid().setCurrentCell(0, 0);
+    std::vector<int> positions;
+    QObject::connect(panel->PlayTimer(), &QTimer::timeout,
+                     [&] { positions.push_back(panel->ParamTrack()->value()); });
+    panel->PlaySpeedEdit()->setValue(MaxPlaySpeed);
+    EXPECT_EQ(panel->PlayTimer()->interval(), PlayInterval(MaxPlaySpeed));
+
+    other->setFocus(); // playing goes on while the track bar has no focus
+    QTest::mouseClick(panel->PlayButton(), Qt::LeftButton);
+    EXPECT_TRUE(panel->Playing());
+    EXPECT_EQ(panel->PlayButton()->text(), "■");
+    ASSERT_TRUE(WaitFor([&] { return positions.size() >= 7; }));
+    EXPECT_EQ(std::vector<int>(positions.begin(), positions.begin() + 7),
+              (std::vector<int>{1, 2, 3, 2, 1, 0, 1}));
+    EXPECT_EQ(Grid().CellText(0), QString::fromStdString(PlainNumberText(ParamTable()[1].Value)));
+    EXPECT_GE(changes, 7) << "each step redraws";
+
+    QTest::mouseClick(panel->PlayButton(), Qt::LeftButton);
+    EXPECT_FALSE(panel->Playing());
+    EXPECT_EQ(panel->PlayButton()->text(), "▶");
+
+    panel->SetPlaying(true);
+    Grid().setCurrentCell(2, 0); // p3
+    EXPECT_FALSE(panel->Playing()) << "choosing another parameter stops it";
+    Grid().setCurrentCell(1, 0); // p2, not in use: nothing to play
+    panel->SetPlaying(true);
+    EXPECT_FALSE(panel->Playing());
 }

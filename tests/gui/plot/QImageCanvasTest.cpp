@@ -209,3 +209,79 @@ TEST(QImageCanvas, OsiPutsTheAxesWhereTheMappingSays) {
     EXPECT_TRUE(IsSet(image, x0 + 1, 300, clYellow));
     EXPECT_TRUE(IsSet(image, surface.XToScr(4), surface.YToScr(-6), clBlue));
 }
+
+namespace {
+// The 2 x 2 blocks of a bitmap at ratio 2: whether each is one colour, and that colour at 1 x.
+bool BlocksUniform(const QImage& big, QImage* small = nullptr) {
+    bool uniform = true;
+    if (small) *small = QImage(big.width() / 2, big.height() / 2, QImage::Format_RGB32);
+    for (int y = 0; y + 1 < big.height(); y += 2)
+        for (int x = 0; x + 1 < big.width(); x += 2) {
+            const QRgb c = big.pixel(x, y);
+            uniform = uniform && big.pixel(x + 1, y) == c && big.pixel(x, y + 1) == c &&
+                      big.pixel(x + 1, y + 1) == c;
+            if (small) small->setPixel(x / 2, y / 2, c);
+        }
+    return uniform;
+}
+
+QImage Doubled(int w, int h) {
+    QImage image = Blank(2 * w, 2 * h);
+    image.setDevicePixelRatio(2);
+    return image;
+}
+} // namespace
+
+TEST(QImageCanvas, AtRatioTwoBoxesAndStraightLinesCoverWholeBlocksWhereTheyLieAtOne) {
+    const auto scene = [](TCanvas& c) {
+        c.Brush() = {clYellow, BrushStyle::Solid};
+        c.FillRect(3, 4, 17, 12);
+        c.Pen() = {clBlue, 1, PenStyle::Solid, PenMode::Copy};
+        c.Rectangle(20, 2, 35, 9);
+        c.Line(1, 20, 38, 20);
+        c.Line(25, 28, 25, 12); // upwards: its end's block is left out as at 1 x
+        c.Pen().Style = PenStyle::Dash;
+        c.Line(0, 26, 39, 26);
+        c.SetPixel(39, 29, clRed);
+        c.DrawFocusRect(5, 14, 15, 24);
+    };
+    QImage one = Blank(), two = Doubled(40, 30);
+    TQImageCanvas c1(&one), c2(&two);
+    scene(c1);
+    scene(c2);
+    QImage sampled;
+    EXPECT_TRUE(BlocksUniform(two, &sampled));
+    EXPECT_EQ(sampled, one);
+}
+
+TEST(QImageCanvas, AtRatioTwoSlopesTextAndCirclesUseTheFinerPixelsAndXorStillErases) {
+    const struct {
+        const char* what;
+        std::function<void(TCanvas&)> draw;
+    } rows[] = {
+        {"slope", [](TCanvas& c) { c.Line(2, 3, 35, 20); }},
+        {"circle", [](TCanvas& c) { c.Ellipse(5, 5, 26, 26); }},
+        {"text", [](TCanvas& c) { c.TextOut(3, 3, "y=2.5", TFont()); }},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        QImage two = Doubled(40, 30);
+        TQImageCanvas canvas(&two);
+        canvas.Brush().Style = BrushStyle::Clear;
+        r.draw(canvas);
+        EXPECT_NE(two, Doubled(40, 30));
+        EXPECT_FALSE(BlocksUniform(two)) << "drawn at the bitmap's own resolution";
+    }
+    QImage two = Doubled(40, 30);
+    const QImage before = two;
+    TQImageCanvas canvas(&two);
+    canvas.Pen() = {clRed, 1, PenStyle::Solid, PenMode::Xor};
+    canvas.Brush().Style = BrushStyle::Clear;
+    for (int pass = 0; pass < 2; ++pass) {
+        canvas.Polyline({{2, 2}, {30, 9}, {12, 27}, {2, 2}});
+        canvas.Rectangle(4, 4, 20, 16);
+        canvas.DrawFocusRect(6, 6, 30, 25);
+        canvas.Ellipse(10, 3, 33, 26);
+    }
+    EXPECT_EQ(two, before);
+}

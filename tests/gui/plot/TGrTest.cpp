@@ -2,6 +2,7 @@
 
 #include "core/base/NumberText.h"
 #include "core/document/TDocument.h"
+#include "core/plot/MasshZoom.h"
 #include "gui/app/TAns.h"
 #include "gui/plot/TDLabelDlg.h"
 #include "gui/plot/TGrSurface.h"
@@ -18,11 +19,14 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
+#include <QPointingDevice>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <functional>
 #include <memory>
@@ -474,4 +478,54 @@ TEST(TGrFrame, SwitchingToAnotherWindowEndsRecordingButALoanDoesNot) {
     ASSERT_EQ(gr->Points().PointCount(), 1);
     EXPECT_EQ(gr->Points().Cell(TPointList::XCol, 1), FloatStr(gr->I().ScrToX(50)));
     EXPECT_EQ(grFrame->widget(), gr);
+}
+
+TEST_F(TGrTest, MiddleOrCtrlLeftDragMovesTheGraphAndIsOneStepBack) {
+    const struct {
+        const char* what;
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers modifiers;
+    } rows[] = {
+        {"middle button", Qt::MiddleButton, Qt::NoModifier},
+        {"Ctrl and the left button", Qt::LeftButton, Qt::ControlModifier},
+    };
+    Gr().RecPopup()->setChecked(true); // a click would record a point; a move must not
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        Gr().BegMasshClick();
+        const TMassh start = Gr().I().Massh();
+        const QPoint from(100, 100), via(140, 120), to(60, 150);
+        QTest::mousePress(Surface(), r.button, r.modifiers, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(via), QPointF(Surface()->mapToGlobal(via)), Qt::NoButton,
+                         r.button, r.modifiers);
+        QApplication::sendEvent(Surface(), &move);
+        EXPECT_EQ(Gr().I().Massh(), DraggedMassh(Gr().I(), start, {100, 100}, {140, 120})) << "shown at once";
+        QTest::mouseRelease(Surface(), r.button, r.modifiers, to);
+        EXPECT_EQ(Gr().I().Massh(), DraggedMassh(Gr().I(), start, {100, 100}, {60, 150}));
+        EXPECT_EQ(Gr().I().OldMassh(), start) << "the windows in between are no steps";
+        EXPECT_FALSE(Gr().RectShown());
+        EXPECT_TRUE(Gr().Points().Empty());
+        Gr().OldMasshClick();
+        EXPECT_EQ(Gr().I().Massh(), start);
+    }
+}
+
+TEST_F(TGrTest, APinchZoomsAboutTheFingersAndIsOneStepBack) {
+    Gr().BegMasshClick();
+    const QPoint at(80, 120);
+    const Real x = Gr().I().ScrToX(at.x()), y = Gr().I().ScrToY(at.y());
+    const auto pinch = [&](Qt::NativeGestureType type, qreal value) {
+        QNativeGestureEvent e(type, QPointingDevice::primaryPointingDevice(), 2, QPointF(at), QPointF(at),
+                              QPointF(Surface()->mapToGlobal(at)), value, QPointF());
+        QApplication::sendEvent(Surface(), &e);
+    };
+    pinch(Qt::BeginNativeGesture, 0);
+    pinch(Qt::ZoomNativeGesture, 0.5);
+    pinch(Qt::ZoomNativeGesture, 0.6); // spread to 1.5 x 1.6 = 2.4 times
+    const TMassh& m = Gr().I().Massh();
+    EXPECT_NEAR(double(m.XMax - m.XMin), 10 / 2.4, 1e-12);
+    EXPECT_NEAR(double(Gr().I().ScrToX(at.x())), double(x), 1e-12) << "the point under the fingers stays";
+    EXPECT_NEAR(double(Gr().I().ScrToY(at.y())), double(y), 1e-12);
+    pinch(Qt::EndNativeGesture, 0);
+    EXPECT_EQ(Gr().I().OldMassh(), InitialMassh);
 }

@@ -1,4 +1,4 @@
-#include "app/QtTranslation.h"
+#include "gui/app/QtTranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
