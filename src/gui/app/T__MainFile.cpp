@@ -2,6 +2,7 @@
 // work is discarded.
 #include "gui/app/T__Main.h"
 
+#include "core/base/AtomicWrite.h"
 #include "core/base/MessageTable.h"
 #include "core/document/DocumentFile.h"
 #include "core/formula/ParamTable.h"
@@ -127,7 +128,13 @@ bool T__Main::SaveFileAs() {
     }
 }
 
+// Asked before a write-protected document is replaced, as careful editors ask.
+static const char* const WriteProtectedQuestion = "Файл захищено від запису. Все одно переписати його?";
+
 bool T__Main::SaveDocumentTo(const QString& path) {
+    if (IsWriteProtected(S(path)) &&
+        MessageDlg(WriteProtectedQuestion, TMsgDlgType::mtConfirmation, mbYesNo, 0, this) != mrYes)
+        return false;
     if (SaveDocument(S(path), {m_doc, m_gr->I(), m_gr->Labels()})) return true;
     MessageDlg("Unable to save!", TMsgDlgType::mtError, mbOKOnly, 0, this);
     return false;
