@@ -39,9 +39,9 @@ TNVOpsDlg::TNVOpsDlg(QWidget* parent) : QDialog(parent) {
     m_label2->setObjectName("Label2");
     m_label2->setBuddy(m_langCombo);
 
-    const TDialogButtons buttons = MakeDialogButtons(this);
-    m_ok = buttons.Ok;
-    m_cancel = buttons.Cancel;
+    const TDialogButtons okCancel = MakeDialogButtons(this);
+    m_ok = okCancel.Ok;
+    m_cancel = okCancel.Cancel;
 
     auto* grid = new QGridLayout;
     grid->addWidget(m_label1, 0, 0);

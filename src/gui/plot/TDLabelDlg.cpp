@@ -25,9 +25,9 @@ TDLabelDlg::TDLabelDlg(QWidget* parent) : QDialog(parent) {
     m_point->setObjectName("PCheckBox");
     m_numPanel = new TNumPanel(this);
     m_numPanel->setObjectName("NumPanel1");
-    const TDialogButtons buttons = MakeDialogButtons(this);
-    m_ok = buttons.Ok;
-    m_cancel = buttons.Cancel;
+    const TDialogButtons okCancel = MakeDialogButtons(this);
+    m_ok = okCancel.Ok;
+    m_cancel = okCancel.Cancel;
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

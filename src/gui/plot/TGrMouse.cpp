@@ -12,6 +12,7 @@
 #include "gui/plot/TPointGrid.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 
 // Picking points and labels.

@@ -120,9 +120,9 @@ TLabelsDlg::TLabelsDlg(TGr* gr, QWidget* parent) : QDialog(parent), m_gr(gr) {
     m_numPanel = new TNumPanel(this);
     m_numPanel->setObjectName("NumPanel1");
 
-    const TDialogButtons buttons = MakeDialogButtons(this);
-    m_ok = buttons.Ok;
-    m_cancel = buttons.Cancel;
+    const TDialogButtons okCancel = MakeDialogButtons(this);
+    m_ok = okCancel.Ok;
+    m_cancel = okCancel.Cancel;
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(m_insButton);
