@@ -18,6 +18,7 @@
 #include "gui/app/TRecentMenu.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/document/TFuInput.h"
+#include "gui/help/HelpKey.h"
 #include "gui/document/TFuInputEditor.h"
 #include "gui/document/TObjList.h"
 #include "gui/document/TParamPanel.h"
@@ -334,7 +335,8 @@ void T__Main::createActions() {
     newAction("CalcItem", "Калькулятор", &T__Main::ShowCalculator);
 
     // Help.
-    newAction("HelpCntItem", "Допомога");
+    call(newAction("HelpCntItem", "Допомога"), [] { OpenHelpContext(HelpContentsContext); });
+    InstallHelpKey();
     call(newAction("AboutMenuItem", "Про програму..."), [this] { m_about->exec(); });
 
     // Toolbar.
