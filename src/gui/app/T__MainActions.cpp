@@ -15,6 +15,7 @@
 #include "gui/app/TRecentMenu.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/document/TObjList.h"
+#include "gui/help/HelpKey.h"
 #include "gui/plot/TGr.h"
 #include "gui/plot/TGrSurface.h"
 #include "gui/plot/TGraphExport.h"
@@ -180,7 +181,8 @@ void T__Main::createActions() {
     newAction("CalcItem", "Калькулятор", &T__Main::ShowCalculator);
 
     // Help.
-    newAction("HelpCntItem", "Допомога");
+    call(newAction("HelpCntItem", "Допомога"), [] { OpenHelpContext(HelpContentsContext); });
+    InstallHelpKey();
     call(newAction("AboutMenuItem", "Про програму..."), [this] { m_about->exec(); });
 
     // Toolbar.
