@@ -2,10 +2,10 @@
 // random actions. It must not crash (the process would die), hang (the watchdog ends the process), leak or
 // overrun memory (the sanitizers report at exit), nor lose the document.
 //
-//   VORN1_MONKEY_COUNT  how many actions (300 by default)
-//   VORN1_MONKEY_SEED     the seed of the run (1 by default); the seed is printed, so a failure can be
-//   repeated VORN1_MONKEY_WATCHDOG seconds one action may take (60 by default) VORN1_MONKEY_VERBOSE  set:
-//   every action is printed
+// - VORN1_MONKEY_COUNT: how many actions (300 by default).
+// - VORN1_MONKEY_SEED: the seed of the run (1 by default). It is printed, so a failure can be repeated.
+// - VORN1_MONKEY_WATCHDOG: the seconds one action may take (60 by default).
+// - VORN1_MONKEY_VERBOSE: when set, every action is printed.
 #include "Monkey.h"
 #include "support/TempFolder.h"
 
