@@ -1,6 +1,9 @@
 // The graph window's full redraw into a 1000 x 800 QImage: the coordinate system and ten explicit functions
 // SIN(X*k)+k, k = 1..10, on [-100, 100] at quality 1000, through the same picture path and QImage canvas the
-// window uses. Baseline in the same run: the coordinate system alone, so the objects' share shows.
+// window uses, with the walks shared out over the worker threads and on one thread. Baseline in the same
+// run: the coordinate system alone, so the objects' share shows. Wall-clock time; run it while the machine
+// is otherwise idle and take the medians of repetitions (--benchmark_repetitions=9).
+#include "core/base/WorkerPool.h"
 #include "core/document/GraphPicture.h"
 #include "core/plot/Osi.h"
 #include "core/plot/TMasshImage.h"
@@ -40,12 +43,15 @@ struct Scene {
 };
 
 void BM_RedrawTenFunctions(benchmark::State& state) {
+    const TPoolThreadsScope scope(state.range(0) > 0 ? static_cast<int>(state.range(0))
+                                                     : TWorkerPool::Instance().Threads());
     Scene scene(10);
     for (auto _ : state) {
         DrawGraphPicture(scene.image, scene.doc, scene.labels, {});
         benchmark::DoNotOptimize(scene.bitmap.constBits());
     }
-    state.SetLabel("10 functions, quality 1000, 1000 x 800");
+    state.SetLabel(state.range(0) == 1 ? "10 functions, quality 1000, 1000 x 800, one thread"
+                                       : "10 functions, quality 1000, 1000 x 800, every thread");
 }
 
 void BM_RedrawCoordinateSystemOnly(benchmark::State& state) {
@@ -56,8 +62,9 @@ void BM_RedrawCoordinateSystemOnly(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_RedrawTenFunctions)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RedrawCoordinateSystemOnly)->Unit(benchmark::kMillisecond);
+// The argument: 0 for every thread of the pool, 1 for one thread.
+BENCHMARK(BM_RedrawTenFunctions)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RedrawCoordinateSystemOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char** argv) {

@@ -3,8 +3,11 @@
 // the disk and only their corners are tested, and (-0.5; 0.5)-(-0.4; 0.4), wholly inside it, where every
 // cell is tested pixel by pixel. Baseline for each: as many bare evaluations of the same compiled formula as
 // the scan makes point tests, over the window's pixels, in the same run. The goal is at most 1.5 times the
-// baseline. CPU time, as the machine may be shared.
+// baseline for the shading on one thread; the shading on the worker threads is compared with that on one
+// thread in the same run. Wall-clock time, as the shading runs on several threads; run it while the machine
+// is otherwise idle and take the medians of repetitions (--benchmark_repetitions=9).
 #include "core/analysis/Shading.h"
+#include "core/base/WorkerPool.h"
 #include "core/document/TFuncs.h"
 #include "core/formula/TFunc.h"
 #include "core/objects/TFg.h"
@@ -55,7 +58,8 @@ struct TSetup {
     }
 };
 
-void Shade(benchmark::State& state, const TCase* c) {
+void Shade(benchmark::State& state, const TCase* c, int threads) {
+    const TPoolThreadsScope scope(threads > 0 ? threads : TWorkerPool::Instance().Threads());
     TSetup s(c->Window);
     for (auto _ : state)
         benchmark::DoNotOptimize(s.Shade());
@@ -85,18 +89,27 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs)
             if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
-                Times()[r.run_name.function_name] = r.GetAdjustedCPUTime();
+                Times()[r.run_name.function_name] = r.GetAdjustedRealTime();
     }
 };
 } // namespace
 
 int main(int argc, char** argv) {
+    const int threads = TWorkerPool::Instance().Threads();
     for (TCase& c : Cases) {
-        c.Tests = TSetup(c.Window).Shade().PointTests;
-        benchmark::RegisterBenchmark((std::string("Shading/") + c.Name).c_str(), Shade, &c)
-            ->Unit(benchmark::kMillisecond);
+        {
+            const TPoolThreadsScope one(1);
+            c.Tests = TSetup(c.Window).Shade().PointTests;
+        }
+        benchmark::RegisterBenchmark((std::string("Shading/") + c.Name).c_str(), Shade, &c, 0)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark((std::string("Shading/one thread, ") + c.Name).c_str(), Shade, &c, 1)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
         benchmark::RegisterBenchmark((std::string("Shading/bare calls, ") + c.Name).c_str(), BareCalls, &c)
-            ->Unit(benchmark::kMillisecond);
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
     }
     benchmark::Initialize(&argc, argv);
     TimeReporter reporter;
@@ -104,11 +117,15 @@ int main(int argc, char** argv) {
     std::printf("\n");
     for (const TCase& c : Cases) {
         const auto shade = Times().find(std::string("Shading/") + c.Name);
+        const auto one = Times().find(std::string("Shading/one thread, ") + c.Name);
         const auto bare = Times().find(std::string("Shading/bare calls, ") + c.Name);
-        if (shade == Times().end() || bare == Times().end() || bare->second <= 0) continue;
-        std::printf("%s: %lld point tests; shading %.3f ms, bare evaluations %.3f ms, %.2fx (goal: at most "
-                    "1.5x)\n",
-                    c.Name, c.Tests, shade->second, bare->second, shade->second / bare->second);
+        if (shade == Times().end() || one == Times().end() || bare == Times().end() || bare->second <= 0 ||
+            one->second <= 0)
+            continue;
+        std::printf("%s: %lld point tests; shading %.3f ms on %d threads, %.3f ms on one (ratio %.2f); bare "
+                    "evaluations %.3f ms, one thread %.2fx them (goal: at most 1.5x)\n",
+                    c.Name, c.Tests, shade->second, threads, one->second, shade->second / one->second,
+                    bare->second, one->second / bare->second);
     }
     benchmark::Shutdown();
     return 0;

@@ -6,6 +6,8 @@
 #include "core/document/GraphPicture.h"
 
 namespace {
+constexpr int MaxDigits = 18; // significant digits an extended real holds
+
 void Draw(TSession& s, TCanvas& canvas) {
     s.image.SetCanvas(&canvas);
     DrawGraphPicture(s.image, s.doc, s.labels, {});
@@ -20,7 +22,8 @@ bool TakeDigitsOption(const std::vector<std::string>& args, std::size_t& i, std:
         return false;
     }
     const std::string& n = args[i + 1];
-    if (n.empty() || n.size() > 2 || n.find_first_not_of("0123456789") != std::string::npos) {
+    if (n.empty() || n.size() > 2 || n.find_first_not_of("0123456789") != std::string::npos ||
+        std::stoi(n) > MaxDigits) {
         err += "vorn1: --digits takes a number from 0 to 18, not \"" + n + "\"\n";
         return false;
     }

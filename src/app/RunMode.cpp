@@ -3,6 +3,7 @@
 #include "app/DocumentModes.h"
 #include "app/PictureFile.h"
 #include "app/Session.h"
+#include "core/base/AtomicWrite.h"
 #include "core/analysis/CommandRegistry.h"
 #include "core/document/GraphPicture.h"
 #include "core/plot/TCanvasLog.h"
@@ -143,6 +144,11 @@ int RunCommandMode(const std::vector<std::string>& args, std::string& out, std::
         !WritePictureFile(
             line.ExportName, line.Width, line.Height, [&](TCanvas& c) { log.Replay(c); }, err))
         return 1;
+    // A write-protected document is replaced only when the user says so, which no command line can.
+    if (!line.SaveName.empty() && IsWriteProtected(line.SaveName)) {
+        err += "vorn1: " + line.SaveName + " is write-protected; it was not replaced\n";
+        return 1;
+    }
     if (!line.SaveName.empty() && !SaveDocument(line.SaveName, s.Parts())) {
         err += "vorn1: cannot write " + line.SaveName + "\n";
         return 1;

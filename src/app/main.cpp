@@ -4,6 +4,7 @@
 #include "app/DocumentModes.h"
 #include "app/ModeSettings.h"
 #include "app/RunMode.h"
+#include "app/TerminalText.h"
 #include "core/app/ProgramFolders.h"
 #include "gui/app/QtTranslation.h"
 #include "gui/app/T__Main.h"
@@ -50,8 +51,13 @@ bool RunCommandLineMode(int argc, char* argv[], const TStart& start, int& rc) {
     }
     }
     if (rc == UsageExitCode) err += UsageText();
-    std::cout << out << std::flush;
-    std::cerr << err << std::flush;
+    // Output that cannot be written (a full disk, a closed terminal) is no success.
+    std::string why;
+    if (!WriteWhole(stdout, TerminalSafe(out), why)) {
+        err += "vorn1: cannot write the output: " + why + "\n";
+        if (rc == 0) rc = 1;
+    }
+    WriteWhole(stderr, TerminalSafe(err), why);
     return true;
 }
 } // namespace

@@ -163,3 +163,53 @@ TEST(CommandLine, ANamedPipeGivenAsTheDocumentIsRefusedAtOnce) {
         EXPECT_NE(r.err.find("cannot read " + fifo), std::string::npos) << r.err;
     }
 }
+
+// Documents written to harm: escape sequences for the terminal, megabytes of parameters; output onto a full
+// disk; a write-protected document to save over; more digits than a number has.
+TEST(CommandLine, HostileDocumentsAndUnwritableOutput) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string escapes = dir.filePath("escapes.vr1").toStdString();
+    std::ofstream(escapes, std::ios::binary) << "[Vorn1]\nNum=1\n[Obj1]\nObjType=Normal\nFunc=\x1b]0;"
+                                                "title\x07X\x1b[2J\xc2\x9b+\xd0\x96\r\nA=-5\nB=5\n";
+    const TRun shown = RunProgram("--info " + escapes);
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out.substr(0, shown.out.find('\n')), "Y(X)=?]0;title?X?[2J??+Ж")
+        << "controls shown as \"?\", the letters kept";
+
+    const std::string params = dir.filePath("params.vr1").toStdString();
+    std::string many;
+    for (int i = 0; i < 2000000; ++i)
+        many += "P1";
+    std::ofstream(params, std::ios::binary)
+        << "[Vorn1]\nNum=1\n[Obj1]\nObjType=Normal\nFunc=" << many << "\n[Params]\nNum=1\nn1=1\nValue1=-2\n";
+    const TRun big = RunProgram("--info " + params);
+    EXPECT_EQ(big.status, 0) << big.err;
+    EXPECT_NE(big.out.find("Y(X)=(-2)(-2)(-2)"), std::string::npos);
+    EXPECT_GT(big.out.size(), 8000000u);
+
+    const std::string doc = dir.filePath("doc.vr1").toStdString();
+    std::ofstream(doc) << Doc;
+    for (const std::string& arguments :
+         {"--info " + doc, std::string("--calc 1+1"), "--run inequality C=0 " + doc, std::string("--help")}) {
+        SCOPED_TRACE(arguments);
+        const TRun r = RunProgram(arguments, "exec >/dev/full; ");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_NE(r.err.find("vorn1: cannot write the output: "), std::string::npos) << r.err;
+    }
+
+    const std::string locked = dir.filePath("locked.vr1").toStdString();
+    std::ofstream(locked) << "[Vorn1]\nNum=0\n";
+    ASSERT_EQ(chmod(locked.c_str(), 0444), 0);
+    const TRun save = RunProgram("--run inequality C=0 --save " + locked + " " + doc);
+    EXPECT_EQ(save.status, 1);
+    EXPECT_NE(save.err.find("write-protected"), std::string::npos) << save.err;
+    EXPECT_EQ(Slurp(locked), "[Vorn1]\nNum=0\n");
+
+    for (const char* digits : {"19", "99"}) {
+        const TRun r = RunProgram(std::string("--calc --digits ") + digits + " 1/3");
+        EXPECT_EQ(r.status, 2) << digits;
+        EXPECT_NE(r.err.find("from 0 to 18"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(RunProgram("--calc --digits 18 1/3").out, "0.333333333333333333\n");
+}

@@ -1,5 +1,6 @@
 #include "core/analysis/Shading.h"
 
+#include "core/base/WorkerPool.h"
 #include "core/document/TDocument.h"
 #include "core/objects/TFg.h"
 #include "core/plot/TMasshImage.h"
@@ -12,6 +13,9 @@
 namespace {
 constexpr int CellPixels = 10; // the coarse cells' side
 constexpr int HatchPeriod = 5; // the hatch's diagonals lie this many pixels apart
+// Below this many pixels a pass is not worth sharing out; parts per thread even out the work of the bands.
+constexpr long long ParallelPixels = 100000;
+constexpr int PartsPerThread = 4;
 
 // The point test: every G on the right side of 0 (G = 0 satisfies both relations), or some G undefined.
 enum : int { Outside = 0, Inside = 1, NoValue = 2 };
@@ -25,9 +29,11 @@ int Residue(int v) {
 }
 
 // One pass over the region. Pixel column k lies at x0 + k·w and pixel row j at y1 − j·h; the coarse cells'
-// corners are every tenth of them, so a corner's test serves the pixels as well. Tests are kept for the
-// eleven pixel rows of the current band of cells, each tagged with its row, so the row shared with the band
-// above is taken over and nothing needs clearing.
+// corners are every tenth of them, so a corner's test serves the pixels as well. The corners are tested
+// first, all of them; then the bands of cells are shared out in runs, each keeping the tests of the eleven
+// pixel rows of its current band, tagged with their row, so the row shared with the band above is taken
+// over and nothing needs clearing. Every run lists its pixels, and they are painted run after run, as one
+// pass from the top would paint them.
 class TShadeScan {
 public:
     TShadeScan(const std::vector<TFn*>& objects, char rel, TMasshImage& image)
@@ -38,31 +44,74 @@ public:
 
     long long Run() {
         if (!Region()) return 0;
+        TWorkerPool& pool = TWorkerPool::Instance();
+        const bool shared =
+            pool.Threads() > 1 &&
+            static_cast<long long>(m_cols) * m_rows * CellPixels * CellPixels >= ParallelPixels;
+        const int parts = shared ? std::min(m_rows, pool.Threads() * PartsPerThread) : 1;
+        std::vector<TPart> runs(parts);
+        for (TPart& p : runs)
+            p.Memo.assign(static_cast<std::size_t>(CellPixels + 1) * m_stride, -1);
+
+        // The corners, by rows of them.
+        const int cornerRows = m_rows + 1, cornerCols = m_cols + 1;
+        m_corners.resize(static_cast<std::size_t>(cornerRows) * cornerCols);
+        pool.Run(parts, [&](int p) {
+            for (int r = cornerRows * p / parts; r < cornerRows * (p + 1) / parts; ++r)
+                for (int c = 0; c < cornerCols; ++c)
+                    m_corners[static_cast<std::size_t>(r) * cornerCols + c] =
+                        static_cast<std::int8_t>(PointTest(X(c * CellPixels), Y(r * CellPixels), runs[p]));
+        });
+        pool.Run(parts, [&](int p) {
+            for (int r = m_rows * p / parts; r < m_rows * (p + 1) / parts; ++r)
+                Band(r, runs[p]);
+        });
+
         const TColor color = m_image.grAddColor;
         TCanvas& canvas = m_image.Canvas();
-        for (int r = 0; r < m_rows; ++r) {
-            const int j0 = r * CellPixels;
-            for (int c = 0; c < m_cols; ++c) {
-                const int k0 = c * CellPixels;
-                if (At(k0, j0) != Inside && At(k0 + CellPixels, j0) != Inside &&
-                    At(k0, j0 + CellPixels) != Inside && At(k0 + CellPixels, j0 + CellPixels) != Inside)
-                    continue;
-                const int kEnd = std::min(k0 + CellPixels - 1, m_lastCol);
-                for (int j = j0; j < j0 + CellPixels && j <= m_lastRow; ++j) {
-                    const int wanted = Residue(-m_rowScr[j]);
-                    for (int k = k0; k <= kEnd; ++k) {
-                        if (m_colResidue[k] != wanted || At(k, j) != Inside || At(k + 1, j) == NoValue ||
-                            At(k, j + 1) == NoValue)
-                            continue;
-                        canvas.SetPixel(m_colScr[k], m_rowScr[j], color);
-                    }
-                }
-            }
+        long long tests = 0;
+        for (const TPart& p : runs) {
+            tests += p.Tests;
+            for (const TPoint& pixel : p.Pixels)
+                canvas.SetPixel(pixel.x, pixel.y, color);
         }
-        return m_tests;
+        return tests;
     }
 
 private:
+    // What one run keeps: the tests of its current band's pixel rows, its pixels and its count of tests. Each
+    // on cache lines of its own, as the threads write them all the time.
+    struct alignas(64) TPart {
+        std::vector<std::int32_t> Memo;
+        std::vector<TPoint> Pixels;
+        long long Tests = 0;
+    };
+
+    // The cells of band r with a corner in the region, tested pixel by pixel.
+    void Band(int r, TPart& part) const {
+        const int j0 = r * CellPixels;
+        // The corners' tests serve the pixels of the band's first and last rows.
+        for (const int j : {j0, j0 + CellPixels})
+            for (int c = 0; c <= m_cols; ++c)
+                Keep(part, c * CellPixels, j, Corner(j / CellPixels, c));
+        for (int c = 0; c < m_cols; ++c) {
+            if (Corner(r, c) != Inside && Corner(r, c + 1) != Inside && Corner(r + 1, c) != Inside &&
+                Corner(r + 1, c + 1) != Inside)
+                continue;
+            const int k0 = c * CellPixels;
+            const int kEnd = std::min(k0 + CellPixels - 1, m_lastCol);
+            for (int j = j0; j < j0 + CellPixels && j <= m_lastRow; ++j) {
+                const int wanted = Residue(-m_rowScr[j]);
+                for (int k = k0; k <= kEnd; ++k) {
+                    if (m_colResidue[k] != wanted || At(k, j, part) != Inside ||
+                        At(k + 1, j, part) == NoValue || At(k, j + 1, part) == NoValue)
+                        continue;
+                    part.Pixels.push_back({m_colScr[k], m_rowScr[j]});
+                }
+            }
+        }
+    }
+
     // The window narrowed to every rectangle, its pixel sizes and the cells over it; false when nothing of
     // it is left to scan.
     bool Region() {
@@ -110,23 +159,31 @@ private:
         while (m_lastRow > 0 && m_rowScr[m_lastRow] > bottom)
             --m_lastRow;
         m_stride = columns;
-        m_memo.assign(static_cast<std::size_t>(CellPixels + 1) * columns, -1);
         return true;
     }
 
     Real X(int k) const { return m_x0 + k * m_w; }
     Real Y(int j) const { return m_y1 - j * m_h; }
 
-    int At(int k, int j) {
-        std::int32_t& kept = m_memo[static_cast<std::size_t>(j % (CellPixels + 1)) * m_stride + k];
+    int Corner(int r, int c) const { return m_corners[static_cast<std::size_t>(r) * (m_cols + 1) + c]; }
+
+    std::int32_t& Kept(TPart& part, int k, int j) const {
+        return part.Memo[static_cast<std::size_t>(j % (CellPixels + 1)) * m_stride + k];
+    }
+    void Keep(TPart& part, int k, int j, int t) const {
+        Kept(part, k, j) = static_cast<std::int32_t>(j) << 2 | t;
+    }
+
+    int At(int k, int j, TPart& part) const {
+        const std::int32_t kept = Kept(part, k, j);
         if (kept >= 0 && (kept >> 2) == j) return kept & 3;
-        const int t = PointTest(X(k), Y(j));
-        kept = static_cast<std::int32_t>(j) << 2 | t;
+        const int t = PointTest(X(k), Y(j), part);
+        Keep(part, k, j, t);
         return t;
     }
 
-    int PointTest(Real x, Real y) {
-        ++m_tests;
+    int PointTest(Real x, Real y, TPart& part) const {
+        ++part.Tests;
         int t = Inside;
         for (const TFg* g : m_objects) {
             const Real v = g->Calc(x, y);
@@ -144,8 +201,7 @@ private:
     int m_lastCol = 0, m_lastRow = 0;
     std::vector<int> m_colScr, m_colResidue, m_rowScr;
     std::size_t m_stride = 0;
-    std::vector<std::int32_t> m_memo;
-    long long m_tests = 0;
+    std::vector<std::int8_t> m_corners; // the tests at the cells' corners, by rows of corners
 };
 } // namespace
 

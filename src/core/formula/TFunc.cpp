@@ -43,9 +43,21 @@ bool TFunc::UsesParams() const {
 }
 
 namespace {
+// Every occurrence of what, from the left, the text put in its place not searched again; one pass, so that a
+// text of megabytes costs no more than copying it.
 void ReplaceAll(std::string& text, const std::string& what, const std::string& with) {
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
+    std::size_t at = text.find(what);
+    if (at == std::string::npos) return;
+    std::string out;
+    out.reserve(text.size());
+    std::size_t from = 0;
+    for (; at != std::string::npos; at = text.find(what, from)) {
+        out.append(text, from, at - from);
+        out += with;
+        from = at + what.size();
+    }
+    out.append(text, from, std::string::npos);
+    text.swap(out);
 }
 } // namespace
 

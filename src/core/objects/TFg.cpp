@@ -2,6 +2,7 @@
 
 #include "core/base/IniFile.h"
 #include "core/base/NumberText.h"
+#include "core/base/WorkerPool.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,61 +20,57 @@ inline std::int8_t SignOf(Real g) {
     return g > 0 ? Positive : g < 0 ? Negative : Zero;
 }
 
-// One scan of the visible part of the rectangle: cells of n pixels, each one with a sign change scanned
-// again with cells half as large, down to the pixels that are set.
+// The scan of the visible part of the rectangle: cells of n pixels, each one with a sign change scanned again
+// with cells half as large, down to the pixels that are set. Pixel column c lies at x0 + c·px and pixel row r
+// at y1 − r·py, computed from the indices: a corner has the same value in every cell and every part of the
+// scan that meets it, so the parts can be scanned apart and give the pixels one scan would.
 class TCellScan {
 public:
-    TCellScan(const TFunc& g, TMasshImage& image, TColor color, Real px, Real py, Real x1, Real y0,
-              std::array<std::vector<std::int8_t>, TFg::MaxPrecision>& rows)
-        : m_g(g), m_image(image), m_canvas(image.Canvas()), m_color(color), m_px(px), m_py(py), m_x1(x1),
-          m_y0(y0), m_rows(rows) {}
+    TCellScan(const TFunc& g, const TMasshImage& image, Real x0, Real y1, Real px, Real py, int columns,
+              int rows)
+        : m_g(g), m_image(image), m_x0(x0), m_y1(y1), m_px(px), m_py(py), m_halfPx(px / 2), m_halfPy(py / 2),
+          m_columns(columns), m_rows(rows) {}
 
-    // Cells of n pixels over [xLeft, xRight] from yTop down to yBottom; level numbers the cell sizes from
-    // the first.
-    void Scan(int n, Real yTop, Real yBottom, Real xRight, Real xLeft, int level) {
-        const Real hx = n * m_px, hy = n * m_py;
-        // The corners' x are accumulated as the cells are walked, the same way for every row of corners.
-        int cells = 0;
-        for (Real x = xLeft; x < xRight && x < m_x1; x += hx) {
-            ++cells;
-            if (x + hx == x) break; // a step lost in the magnitude of x would never end the row
-        }
-        if (cells == 0) return;
-        std::vector<std::int8_t>& row = m_rows[level];
+    // Bands of cells of n pixels from row r0 while above rEnd, each band's cells from column c0 while left
+    // of cEnd, neither beyond the visible rectangle; level numbers the cell sizes from the first. The
+    // pixels to set go to the part, in the order they are found.
+    void Scan(int n, int r0, int rEnd, int c0, int cEnd, int level, TFg::TScanPart& part) const {
+        cEnd = std::min(cEnd, m_columns);
+        rEnd = std::min(rEnd, m_rows);
+        if (c0 >= cEnd || r0 >= rEnd) return;
+        const int cells = (cEnd - c0 + n - 1) / n;
+        std::vector<std::int8_t>& row = part.Rows[level];
         if (row.size() < static_cast<std::size_t>(cells) + 1) row.resize(cells + 1);
-        {
-            Real x = xLeft;
-            for (int i = 0; i <= cells; ++i, x += hx)
-                row[i] = SignOf(m_g.Calc(x, yTop));
-        }
-        for (Real y = yTop; y > yBottom && y > m_y0;) {
-            const Real yb = y - hy;
-            Real x = xLeft;
-            std::int8_t bottomLeft = SignOf(m_g.Calc(x, yb));
-            for (int i = 0; i < cells; ++i) {
-                const Real xr = x + hx;
+        const Real yTop = Y(r0);
+        for (int i = 0; i <= cells; ++i)
+            row[i] = SignOf(m_g.Calc(X(c0 + i * n), yTop));
+        for (int r = r0; r < rEnd; r += n) {
+            const Real yb = Y(r + n);
+            std::int8_t bottomLeft = SignOf(m_g.Calc(X(c0), yb));
+            for (int i = 0, c = c0; i < cells; ++i, c += n) {
                 const std::int8_t topLeft = row[i], topRight = row[i + 1];
-                const std::int8_t bottomRight = SignOf(m_g.Calc(xr, yb));
+                const std::int8_t bottomRight = SignOf(m_g.Calc(X(c + n), yb));
                 row[i] = bottomLeft; // the top row of the next band
                 if (Crossed(topLeft, topRight, bottomLeft, bottomRight)) {
-                    const Real centre = m_g.Calc(x + hx / 2, y - hy / 2);
+                    const Real centre =
+                        m_g.Calc(m_x0 + Real(2 * c + n) * m_halfPx, m_y1 - Real(2 * r + n) * m_halfPy);
                     if (std::fabs(centre) < PoleLimit) {
                         if (n == 1)
-                            m_canvas.SetPixel(m_image.XToScr(x), m_image.YToScr(y), m_color);
+                            part.Pixels.push_back({m_image.XToScr(X(c)), m_image.YToScr(Y(r))});
                         else
-                            Scan(n / 2, y, yb, xr, x, level + 1);
+                            Scan(n / 2, r, r + n, c, c + n, level + 1, part);
                     }
                 }
                 bottomLeft = bottomRight;
-                x = xr;
             }
             row[cells] = bottomLeft;
-            if (yb == y) break;
-            y = yb;
         }
     }
 
 private:
+    Real X(int c) const { return m_x0 + Real(c) * m_px; }
+    Real Y(int r) const { return m_y1 - Real(r) * m_py; }
+
     // A cell may hold the curve unless a corner other than the bottom right one is undefined, or all four
     // have the same sign other than zero (zeros are the curve itself, as on the axes of X*Y).
     static bool Crossed(std::int8_t tl, std::int8_t tr, std::int8_t bl, std::int8_t br) {
@@ -82,13 +79,16 @@ private:
     }
 
     const TFunc& m_g;
-    TMasshImage& m_image;
-    TCanvas& m_canvas;
-    TColor m_color;
-    Real m_px, m_py;
-    Real m_x1, m_y0; // the visible rectangle's right and lower edges: no cell starts beyond them
-    std::array<std::vector<std::int8_t>, TFg::MaxPrecision>& m_rows;
+    const TMasshImage& m_image;
+    Real m_x0, m_y1; // the top left corner of the visible rectangle
+    Real m_px, m_py, m_halfPx, m_halfPy;
+    int m_columns, m_rows; // the visible rectangle in pixels: no cell starts beyond it
 };
+
+// Below this many pixels a scan is not worth sharing out.
+constexpr long long ParallelPixels = 100000;
+// Parts per thread: parts of a curve's rows differ much in work, smaller parts even it out.
+constexpr int PartsPerThread = 4;
 
 int ClampPrecision(long long p) {
     return static_cast<int>(std::clamp<long long>(p, TFg::MinPrecision, TFg::MaxPrecision));
@@ -145,9 +145,26 @@ void TFg::Draw(TMasshImage& image) {
     const int columns = std::abs(image.XToScr(x1) - image.XToScr(x0));
     const int rows = std::abs(image.YToScr(y0) - image.YToScr(y1));
     if (x0 < x1 && y0 < y1 && columns > 0 && rows > 0) {
-        const Real px = (x1 - x0) / columns, py = (y1 - y0) / rows;
-        TCellScan scan(*this, image, Color, px, py, x1, y0, m_cornerRows);
-        scan.Scan(CellPixels(PrecisionGraph), y1, y0, x1, x0, 0);
+        const TCellScan scan(*this, image, x0, y1, (x1 - x0) / columns, (y1 - y0) / rows, columns, rows);
+        const int n = CellPixels(PrecisionGraph);
+        // The bands of the first cells are shared out in runs; every run finds its own pixels, and they are
+        // set here, run after run, as one scan from the top would set them.
+        const int bands = (rows + n - 1) / n;
+        TWorkerPool& pool = TWorkerPool::Instance();
+        const bool shared = pool.Threads() > 1 && static_cast<long long>(columns) * rows >= ParallelPixels;
+        const int parts = shared ? std::min(bands, pool.Threads() * PartsPerThread) : 1;
+        if (m_parts.size() < static_cast<std::size_t>(parts)) m_parts.resize(parts);
+        pool.Run(parts, [&](int k) {
+            TScanPart& part = m_parts[k];
+            part.Pixels.clear();
+            const long long first = static_cast<long long>(bands) * k / parts;
+            const long long last = static_cast<long long>(bands) * (k + 1) / parts;
+            scan.Scan(n, static_cast<int>(first * n), static_cast<int>(last * n), 0, columns, 0, part);
+        });
+        TCanvas& canvas = image.Canvas();
+        for (int k = 0; k < parts; ++k)
+            for (const TPoint& p : m_parts[k].Pixels)
+                canvas.SetPixel(p.x, p.y, Color);
     }
     Drawn = true;
 }

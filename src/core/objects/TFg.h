@@ -44,12 +44,18 @@ public:
     TRng RangeYB;
     int PrecisionGraph = DefaultPrecision;
 
+    // One run of bands of the scan, as one thread takes it: the signs of one row of cell corners for each
+    // cell size in use, and the pixels to set, in the order they were found. Kept between redraws so that
+    // the scan allocates nothing once it has run. Each on cache lines of its own, as the threads write them.
+    struct alignas(64) TScanPart {
+        std::array<std::vector<std::int8_t>, MaxPrecision> Rows;
+        std::vector<TPoint> Pixels;
+    };
+
 protected:
     // MinX..MaxY from the current bound values, when they make a rectangle.
     void TakeRectangleBounds();
 
 private:
-    // The signs of one row of cell corners, for each cell size in use: kept between redraws so that the
-    // scan allocates nothing once it has run.
-    std::array<std::vector<std::int8_t>, MaxPrecision> m_cornerRows;
+    std::vector<TScanPart> m_parts;
 };

@@ -206,3 +206,7 @@ void TDerivDlg::hideEvent(QHideEvent* e) {
     if (m_objList) m_objList->RefreshParams();
     QDialog::hideEvent(e);
 }
+
+// The application's focus signal reaches this object while QWidget's destructor
+// runs, after our own members are gone; cut the connection first.
+TDerivDlg::~TDerivDlg() { disconnect(qApp, nullptr, this, nullptr); }

@@ -26,6 +26,7 @@ public:
     static constexpr int HelpContext = 25500;
 
     TDerivDlg(TDocument& doc, TGr& gr, TAns& ans, TObjList* objList, QWidget* parent = nullptr);
+    ~TDerivDlg() override;
 
     // The tool on the object, modal until closed, with the mouse readout running meanwhile.
     void Execute(TFn& object);

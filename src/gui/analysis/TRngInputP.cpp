@@ -273,3 +273,7 @@ void TRngInputP::hideEvent(QHideEvent* e) {
     if (m_objList) m_objList->RefreshParams();
     QDialog::hideEvent(e);
 }
+
+// The application's focus signal reaches this object while QWidget's destructor
+// runs, after our own members are gone; cut the connection first.
+TRngInputP::~TRngInputP() { disconnect(qApp, nullptr, this, nullptr); }

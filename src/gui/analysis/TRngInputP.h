@@ -28,6 +28,7 @@ public:
     static constexpr int HelpContext = 25100;
 
     TRngInputP(TDocument& doc, TGr& gr, TAns& ans, TObjList* objList, QWidget* parent = nullptr);
+    ~TRngInputP() override;
 
     // The menu command's sequence on a filled selection: the preselected interval, the mode, the mouse
     // readout, the count of subintervals shown for modes 5 and 6; modal until closed.

@@ -2,6 +2,7 @@
 
 #include "core/base/MessageTable.h"
 #include "gui/app/LanguageWalk.h"
+#include "gui/help/HelpKey.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -100,7 +101,7 @@ public:
         Build(Q(text), type, buttons);
     }
 
-    // The help viewer opens this context when it exists; until then the Help button does nothing.
+    // The context the Help button opens.
     int HelpContext() const { return m_helpContext; }
 
     // The window's close button answers Cancel whatever buttons are shown.
@@ -190,6 +191,8 @@ private:
             if (i != HelpButtonIndex) {
                 const int result = ButtonKinds[i].Result;
                 connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+            } else {
+                connect(button, &QPushButton::clicked, this, [this] { OpenHelpContext(m_helpContext); });
             }
         }
 

@@ -2,6 +2,7 @@
 
 #include "core/analysis/FunctionPointsCommands.h"
 #include "core/analysis/Shading.h"
+#include "core/base/AtomicWrite.h"
 #include "core/base/MessageTable.h"
 #include "core/document/DocumentFile.h"
 #include "core/formula/ParamTable.h"
@@ -17,6 +18,7 @@
 #include "gui/app/TRecentMenu.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/document/TFuInput.h"
+#include "gui/help/HelpKey.h"
 #include "gui/document/TFuInputEditor.h"
 #include "gui/document/TObjList.h"
 #include "gui/document/TParamPanel.h"
@@ -333,7 +335,8 @@ void T__Main::createActions() {
     newAction("CalcItem", "Калькулятор", &T__Main::ShowCalculator);
 
     // Help.
-    newAction("HelpCntItem", "Допомога");
+    call(newAction("HelpCntItem", "Допомога"), [] { OpenHelpContext(HelpContentsContext); });
+    InstallHelpKey();
     call(newAction("AboutMenuItem", "Про програму..."), [this] { m_about->exec(); });
 
     // Toolbar.
@@ -886,7 +889,13 @@ bool T__Main::SaveFileAs() {
     }
 }
 
+// Asked before a write-protected document is replaced, as careful editors ask.
+static const char* const WriteProtectedQuestion = "Файл захищено від запису. Все одно переписати його?";
+
 bool T__Main::SaveDocumentTo(const QString& path) {
+    if (IsWriteProtected(S(path)) &&
+        MessageDlg(WriteProtectedQuestion, TMsgDlgType::mtConfirmation, mbYesNo, 0, this) != mrYes)
+        return false;
     if (SaveDocument(S(path), {m_doc, m_gr->I(), m_gr->Labels()})) return true;
     MessageDlg("Unable to save!", TMsgDlgType::mtError, mbOKOnly, 0, this);
     return false;

@@ -475,3 +475,7 @@ bool TParamPanel::eventFilter(QObject* watched, QEvent* event) {
     }
     return false;
 }
+
+// The application's focus signal reaches this object while QWidget's destructor
+// runs, after our own members are gone; cut the connection first.
+TParamPanel::~TParamPanel() { disconnect(qApp, nullptr, this, nullptr); }

@@ -54,6 +54,7 @@ public:
     static constexpr int TimerInterval = 200; // auto-repeat of a held step button, ms
 
     explicit TParamPanel(TParamPanelOptions options, QWidget* parent = nullptr);
+    ~TParamPanel() override;
 
     // The marks anew (options' MarkParams), the parameters not in use as the options say, then ShowValues.
     void Refresh();

@@ -33,6 +33,8 @@ TEST(TFunc, FormulaWithParams) {
         {"P1*P2-p1", 0.1L, 1e-5L, "0.1*1E-5-0.1"},
         {"PI+P1", 1.0L / 3, 1, "PI+0.333333333333333"},
         {"P1*X", 2.5e20L, 1, "2.5E+20*X"},
+        // Digit by digit: the value put for P1 makes a P3 with the P before it, which the next digit takes.
+        {"PP12", 3, 1, "12"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.text);
@@ -42,6 +44,14 @@ TEST(TFunc, FormulaWithParams) {
         EXPECT_EQ(fixed, r.expected);
         EXPECT_TRUE(FormulaCompiles(fixed)) << "a fixed formula must compile";
     }
+    // Megabytes of parameters cost no more than copying them.
+    ParamTable()[1].Value = -2;
+    std::string huge;
+    for (int i = 0; i < 1000000; ++i)
+        huge += i % 2 ? "p1" : "P1";
+    const std::string fixed = TFunc(huge).FormulaWithParams();
+    EXPECT_EQ(fixed.size(), huge.size() / 2 * 4);
+    EXPECT_EQ(fixed.substr(0, 12), "(-2)(-2)(-2)");
     ParamTable().ResetForNewDocument();
 }
 

@@ -38,6 +38,8 @@ TEST_F(ImplicitOnSurface, CircleOfRadiusTwoAtEveryPrecision) {
         g.Draw(image);
         const auto pixels = Pixels();
         ASSERT_FALSE(pixels.empty());
+        // The refined cells of a cell cover it without overlapping: no pixel is found twice.
+        EXPECT_EQ(canvas.CountOf(CallKind::SetPixel), static_cast<int>(pixels.size()));
         for (const auto& p : pixels) // the cell's top left corner: within about a pixel of the curve
             EXPECT_LD_NEAR(std::hypot(image.ScrToX(p.first), image.ScrToY(p.second)), 2, 0.05L);
         // Every point of the circle has a pixel within two pixels of it.

@@ -126,7 +126,8 @@ TEST(TFm, SaveThenReadGivesTheSameTable) {
     SCOPED_TRACE("the key is matched without regard to case, as the reader spells it");
     IniFile hand;
     hand.LoadFromText("[S]\nObjType=Polinom\nBuildpoly=0\nMaxXYnum=1\nX0=0\nY0=0\nX1=1\nY1=1\n");
-    const auto& table = static_cast<const TFm&>(*ReadObject(hand, "S"));
+    const std::unique_ptr<TFn> handRead = ReadObject(hand, "S");
+    const auto& table = static_cast<const TFm&>(*handRead);
     EXPECT_FALSE(table.BuildPoly);
     EXPECT_EQ(table.MaxXYnum(), 1);
     EXPECT_TRUE(table.GBuild);

@@ -205,6 +205,53 @@ TEST_F(MainWindowTest, SaveAsAsksBeforeOverwritingAndNoAsksForAnotherName) {
     EXPECT_FALSE(m_main->Document().Objects.Modified);
 }
 
+TEST_F(MainWindowTest, AWriteProtectedDocumentIsReplacedOnlyWhenTheUserSaysSo) {
+    Add("[Vorn1]\nNum=1\n[Obj1]\nObjType=Normal\nFunc=X\nA=-1\nB=1\n");
+    m_main->Document().Objects.Modified = true;
+    const QString locked = QString::fromStdString(TestTempPath("locked.vr1"));
+    QFile::remove(locked);
+    {
+        QFile f(locked);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("keep");
+    }
+    ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    m_main->ChooseFile = [&](bool) { return locked; };
+    const auto text = [](QDialog* box) {
+        QStringList lines;
+        for (const QLabel* l : box->findChildren<QLabel*>())
+            if (!l->text().isEmpty()) lines << l->text();
+        return lines.join('\n');
+    };
+    QStringList questions;
+    // "Yes" to replacing an existing file, "No" to replacing a write-protected one.
+    OnNextModal([&](QDialog* box) {
+        questions << text(box);
+        OnNextModal([&](QDialog* second) {
+            questions << text(second);
+            second->findChild<QPushButton*>("No")->click();
+        });
+        box->findChild<QPushButton*>("Yes")->click();
+    });
+    EXPECT_FALSE(m_main->SaveFileAs());
+    EXPECT_EQ(questions, QStringList({"Файл вже існує. Переписати його?",
+                                      "Файл захищено від запису. Все одно переписати його?"}));
+    QFile kept(locked);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "keep");
+    kept.close();
+    EXPECT_TRUE(m_main->Document().Objects.Modified);
+
+    OnNextModal([](QDialog* box) { box->findChild<QPushButton*>("Yes")->click(); });
+    EXPECT_TRUE(m_main->SaveFile());
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().startsWith("[Vorn1]"));
+    EXPECT_FALSE(QFileInfo(locked).permission(QFile::WriteOwner)) << "still write-protected";
+    EXPECT_FALSE(m_main->Document().Objects.Modified);
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::remove(locked);
+}
+
 TEST_F(MainWindowTest, NewAsksAboutUnsavedChangesAndCancelKeepsEverything) {
     Add("[Vorn1]\nNum=2\n[Obj1]\nObjType=Normal\nFunc=X\n[Obj2]\nObjType=Normal\nFunc=X^2\n");
     m_main->Document().Objects.Modified = true;
