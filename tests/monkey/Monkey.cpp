@@ -142,10 +142,9 @@ bool Outward(const QWidget* w) {
            qobject_cast<const QPrintPreviewDialog*>(w);
 }
 
-// Commands that leave the program (its help in a browser) or reach a printer.
+// Commands that reach a printer.
 bool Skipped(const QAction* a) {
-    const QString name = a->objectName();
-    return name.contains("Help") || name.contains("Print");
+    return a->objectName().contains("Print");
 }
 
 void CollectCommands(const QList<QAction*>& actions, std::vector<QAction*>& out) {
