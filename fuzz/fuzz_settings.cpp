@@ -1,7 +1,10 @@
 // Arbitrary bytes as a settings file and as a language file: reading must never crash, every value read must
-// be in its range, and walking the texts through the file must leave every table whole.
+// be in its range, the recent documents stay a clean list, and walking the texts through the file must leave
+// every table whole.
 #include "core/app/ComponentTable.h"
+#include "core/app/ExtraSettings.h"
 #include "core/app/ProgramSettings.h"
+#include "core/app/RecentFiles.h"
 #include "core/base/MessageTable.h"
 
 #include <cstddef>
@@ -23,6 +26,23 @@ void CheckSettings(const IniFile& ini) {
     IniFile again;
     WriteProgramSettings(again, ReadProgramSettings(back));
     if (again.ToText() != out.ToText()) __builtin_trap();
+}
+
+// The recent documents: never more than kept, no gap, no repeat; written and read back the same.
+void CheckExtraSettings(const IniFile& ini) {
+    const TExtraSettings s = ReadExtraSettings(ini);
+    if (s.RecentFiles.size() > static_cast<std::size_t>(MaxRecentFiles)) __builtin_trap();
+    for (std::size_t i = 0; i < s.RecentFiles.size(); ++i) {
+        if (s.RecentFiles[i].empty()) __builtin_trap();
+        for (std::size_t j = 0; j < i; ++j)
+            if (s.RecentFiles[j] == s.RecentFiles[i]) __builtin_trap();
+    }
+    IniFile out = ini;
+    WriteExtraSettings(out, s);
+    IniFile back;
+    back.LoadFromText(out.ToText());
+    const TExtraSettings again = ReadExtraSettings(back);
+    if (again.EqualScale != s.EqualScale || again.RecentFiles != s.RecentFiles) __builtin_trap();
 }
 
 void CheckLanguage(IniFile& ini) {
@@ -50,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     IniFile ini;
     ini.LoadFromText(std::string(reinterpret_cast<const char*>(data), size));
     CheckSettings(ini);
+    CheckExtraSettings(ini);
     CheckLanguage(ini);
     return 0;
 }

@@ -20,11 +20,20 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== Fuzz targets, short runs =="
 "$root/tools/build.sh" "$root/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DVORN1_FUZZ=ON -DVORN1_GUI=OFF -DVORN1_TESTS=OFF -DVORN1_BENCH=OFF
+# Each target starts from a copy of its committed corpus (fuzz/corpus/<target>), so that a short run goes on
+# where the long ones stopped; whatever it finds is left in the working folder as crash-*, leak-* or timeout-*.
 for f in "$root"/build-fuzz/fuzz/fuzz_*; do
   [ -x "$f" ] || continue
-  echo "-- $(basename "$f")"
+  name=$(basename "$f")
+  echo "-- $name"
   corpus=$(mktemp -d)
-  "$f" -max_total_time="${VORN1_FUZZ_SECONDS:-20}" -timeout=5 -rss_limit_mb=2048 "$corpus" 2>&1 | tail -n 3
-  rm -rf "$corpus"
+  if [ -d "$root/fuzz/corpus/$name" ]; then cp -r "$root/fuzz/corpus/$name/." "$corpus/"; fi
+  if ! "$f" -max_total_time="${VORN1_FUZZ_SECONDS:-30}" -timeout=5 -rss_limit_mb=2048 "$corpus" >"$corpus.log" 2>&1
+  then
+    tail -n 60 "$corpus.log"
+    exit 1
+  fi
+  tail -n 3 "$corpus.log"
+  rm -rf "$corpus" "$corpus.log"
 done
 echo "All tests passed."

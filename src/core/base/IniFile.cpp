@@ -201,7 +201,11 @@ std::string IniFile::ToText() const {
         for (const Entry& e : s.entries) {
             out += e.key;
             out += '=';
-            if (NeedsQuotes(e.value)) {
+            // The key "[" (read from a line such as [="x]"): with its value unquoted, the line would read
+            // back as a section.
+            const bool looksLikeSection =
+                !e.key.empty() && e.key.front() == '[' && !e.value.empty() && e.value.back() == ']';
+            if (NeedsQuotes(e.value) || looksLikeSection) {
                 out += '"';
                 out += e.value;
                 out += '"';

@@ -22,8 +22,10 @@ constexpr int OyEllipseAspect = 6; // half height of a revolution ellipse about 
 constexpr int ArcExtraWidth = 2;  // the highlighted arc is this much thicker than the graph
 constexpr int ArcEndMarkHalf = 3; // half the side of the squares at the ends of the highlighted arc
 
-bool IsExplicitOrSample(ObjKind kind) {
-    return kind == ObjKind::Explicit || kind == ObjKind::Sample;
+// Curves that are y(x): nothing of them outside the window's columns can show. A table's polynomial is one
+// too: walked over its whole range at steps of the window, points as far apart as X=1E11 took hours.
+bool IsFunctionOfX(ObjKind kind) {
+    return kind == ObjKind::Explicit || kind == ObjKind::Sample || kind == ObjKind::Table;
 }
 
 // Chords joined into polylines, broken wherever the stroke leaves a gap.
@@ -59,7 +61,7 @@ void TFn::Draw(TMasshImage& image) {
     const Real span = b - a <= visible ? b - a : visible;
     Real c = a, d = b;
     // Curves of other kinds may come back into the window from anywhere on their argument range.
-    if (IsExplicitOrSample(Kind())) {
+    if (IsFunctionOfX(Kind())) {
         c = std::max(a, m.XMin);
         d = std::min(b, m.XMax);
     }

@@ -194,6 +194,12 @@ TEST(IniFile, WrittenValuesStayOnOneLineAndReadBackAsTheyWere) {
         ini.WriteString("A", "k", value);
         EXPECT_EQ(FromText(ini.ToText()).ReadString("A", "k", ""), value);
     }
+    // A key that begins with "[" keeps a value that ends with "]" instead of turning into a section.
+    const IniFile odd = FromText("[A]\n[=\"x]\"\n");
+    const IniFile back = FromText(odd.ToText());
+    EXPECT_EQ(back.Sections(), std::vector<std::string>{"A"});
+    EXPECT_EQ(back.ReadString("A", "[", ""), "x]");
+    EXPECT_EQ(back.ToText(), odd.ToText());
 }
 
 TEST(IniFile, SavesAndLoadsThroughTheFile) {

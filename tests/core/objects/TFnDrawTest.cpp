@@ -161,6 +161,29 @@ TEST_F(DrawOnSurface, AnEmptyRangeDrawsNothingAndLeavesDrawn) {
     EXPECT_TRUE(canvas.Calls().empty());
 }
 
+// A table's polynomial is y(x) like an explicit function: only its visible stretch is walked. Walked over
+// its whole range at steps of the window, points as far apart as X=1E11 took hours.
+TEST_F(DrawOnSurface, ATablesPolynomialIsWalkedOnlyAcrossTheWindow) {
+    struct TTableFn : TSampledFn {
+        using TSampledFn::TSampledFn;
+        ObjKind Kind() const override { return ObjKind::Table; }
+    };
+    for (const bool byPoints : {false, true}) {
+        SCOPED_TRACE(byPoints);
+        canvas.Clear();
+        TTableFn fn("X/2", "-100000000000", "100000000000", clRed);
+        fn.ByPoints = byPoints;
+        fn.Draw(image);
+        EXPECT_TRUE(fn.Drawn);
+        ASSERT_FALSE(fn.Args.empty());
+        EXPECT_LE(fn.Args.size(), 1000u);
+        const auto [lo, hi] = std::minmax_element(fn.Args.begin(), fn.Args.end());
+        EXPECT_EQ(*lo, -5);
+        EXPECT_EQ(*hi, 5);
+        EXPECT_FALSE(canvas.Calls().empty());
+    }
+}
+
 TEST_F(DrawOnSurface, ByPointsMarksPixelsOrSquaresFromTheFirstStepToTheUpperBound) {
     TFn fn("X", "-1", "1", clTeal);
     fn.Quality.SetFormula("10");
