@@ -16,6 +16,7 @@
 #include "gui/app/TNVOpsDlg.h"
 #include "gui/app/TRecentMenu.h"
 #include "gui/app/ToolIcons.h"
+#include "gui/document/TDocumentUndo.h"
 #include "gui/document/TFuInput.h"
 #include "gui/document/TFuInputEditor.h"
 #include "gui/document/TObjList.h"
@@ -105,6 +106,7 @@ T__Main::T__Main(QWidget* parent) : QMainWindow(parent) {
     createToolBars();
     connectSurface();
     connectStateSources();
+    createUndo();
     updateActions();
     move(InitialMainLeft, InitialMainTop);
     resizeToInitialClientArea();
@@ -765,6 +767,7 @@ void T__Main::closeEvent(QCloseEvent* e) {
 }
 
 bool T__Main::confirmDiscard() {
+    m_undo->Checkpoint(); // a change made a moment ago counts
     if (!m_doc.Objects.Modified && !m_gr->HasLabels()) return true;
     const int answer =
         MessageDlg(Msg(msg::NotSavedQuestion), TMsgDlgType::mtConfirmation, mbYesNoCancel, 0, this);
@@ -810,7 +813,7 @@ bool T__Main::NewFile() {
     ParamTable().ResetForNewDocument();
     m_objList->RefreshParams();
     m_objList->ObjListBoxClick();
-    m_doc.Objects.Modified = false;
+    m_undo->Reset();
     updateCaption();
     m_gr->Redraw();
     return true;
@@ -847,6 +850,7 @@ bool T__Main::readDocument(const QString& path, TReadDemand demand) {
 
 bool T__Main::OpenDocument(const QString& path) {
     if (!readDocument(path, TReadDemand::Document)) return false;
+    m_undo->Reset();
     m_fileName = QFileInfo(path).absoluteFilePath();
     updateCaption();
     emit DocumentNamed(m_fileName);
@@ -887,7 +891,10 @@ bool T__Main::SaveFileAs() {
 }
 
 bool T__Main::SaveDocumentTo(const QString& path) {
-    if (SaveDocument(S(path), {m_doc, m_gr->I(), m_gr->Labels()})) return true;
+    if (SaveDocument(S(path), {m_doc, m_gr->I(), m_gr->Labels()})) {
+        m_undo->MarkSaved();
+        return true;
+    }
     MessageDlg("Unable to save!", TMsgDlgType::mtError, mbOKOnly, 0, this);
     return false;
 }
