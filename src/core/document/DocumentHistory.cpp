@@ -47,12 +47,13 @@ void RestoreGlobal(const IniFile& to, const IniFile& now, TMasshImage& image) {
     if (differs("MasshAuto")) image.SetMasshAuto(to.ReadBool(GlobalSection, "MasshAuto", image.MasshAuto()));
     if (differs("MinArg") || differs("MaxArg") || differs("MinFunc") || differs("MaxFunc")) {
         const TMassh& m = image.Massh();
-        image.SetMassh({to.ReadFloat(GlobalSection, "MinArg", m.XMin), to.ReadFloat(GlobalSection, "MaxArg", m.XMax),
-                        to.ReadFloat(GlobalSection, "MinFunc", m.YMin),
-                        to.ReadFloat(GlobalSection, "MaxFunc", m.YMax)});
+        image.SetMassh(
+            {to.ReadFloat(GlobalSection, "MinArg", m.XMin), to.ReadFloat(GlobalSection, "MaxArg", m.XMax),
+             to.ReadFloat(GlobalSection, "MinFunc", m.YMin), to.ReadFloat(GlobalSection, "MaxFunc", m.YMax)});
     }
     if (differs("Coord"))
-        image.SetCoord(to.ReadInteger(GlobalSection, "Coord", 0) == 1 ? CoordType::ctPolar : CoordType::ctDec);
+        image.SetCoord(to.ReadInteger(GlobalSection, "Coord", 0) == 1 ? CoordType::ctPolar
+                                                                      : CoordType::ctDec);
 }
 
 // The entries of the state in its order. An object whose record is unchanged is moved over from the list

@@ -767,7 +767,6 @@ void T__Main::closeEvent(QCloseEvent* e) {
 }
 
 bool T__Main::confirmDiscard() {
-    m_undo->Checkpoint(); // a change made a moment ago counts
     if (!m_doc.Objects.Modified && !m_gr->HasLabels()) return true;
     const int answer =
         MessageDlg(Msg(msg::NotSavedQuestion), TMsgDlgType::mtConfirmation, mbYesNoCancel, 0, this);

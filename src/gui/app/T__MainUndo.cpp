@@ -9,12 +9,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QMenu>
 #include <QUndoStack>
 
 void T__Main::createUndo() {
     m_undo = new TDocumentUndo({m_doc, m_gr->I(), m_gr->Labels()}, this);
     m_undo->WatchRepaints(m_gr->Surface());
+    // Changes that come without input of the user's (a document added, a parameter played) show here.
+    QAbstractItemModel* list = m_objList->ObjListBox()->model();
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(list, signal, m_undo, &TDocumentUndo::Touched);
+    connect(list, &QAbstractItemModel::dataChanged, m_undo, &TDocumentUndo::Touched);
+    connect(m_gr, &TGr::MasshChanged, m_undo, &TDocumentUndo::Touched);
     m_undo->Refresh = [this] {
         m_objList->ObjListBoxClick();
         m_objList->RefreshParams();

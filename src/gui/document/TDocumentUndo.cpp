@@ -49,7 +49,8 @@ void TDocumentUndo::Checkpoint() {
     m_settle.stop();
     if (std::optional<TDocumentHistory::TChange> change = m_history.TakeChange())
         m_stack->push(new TDocumentChange(*this, std::move(*change)));
-    FollowStack();
+    // The modified flag changes with the stack only: a command may have set it already.
+    emit CanUndoChanged(m_stack->canUndo());
 }
 
 void TDocumentUndo::Reset() {

@@ -38,6 +38,8 @@ public:
     void MarkSaved();
     void Undo();
     void Redo();
+    // Something may have changed the document: look once the user has settled.
+    void Touched() { SettleLater(); }
     // Whether a change may be waiting to be recorded (the undo command is offered meanwhile).
     bool Pending() const { return m_settle.isActive(); }
 

@@ -58,7 +58,9 @@ void RandomEdit(std::mt19937& rng, TDocument& doc, TMasshImage& image, TGList& l
     case 2:
         if (count == 0) break;
         list.SetCurrent(pick(count));
-        pick(3) == 0 ? RemoveCheckedOrCurrent(doc) : pick(2) ? RemoveCurrentObject(doc) : RemoveLastObject(doc);
+        pick(3) == 0 ? RemoveCheckedOrCurrent(doc)
+        : pick(2)    ? RemoveCurrentObject(doc)
+                     : RemoveLastObject(doc);
         break;
     case 3:
         if (count > 0) list[pick(count)].Checked ^= true;
@@ -73,12 +75,8 @@ void RandomEdit(std::mt19937& rng, TDocument& doc, TMasshImage& image, TGList& l
         else
             labels.AddLabel(pick(11) - 5, pick(11) - 5, "A" + std::to_string(pick(100)), pick(2) == 0);
         break;
-    case 6:
-        image.SetMassh(pick(2) ? ShrunkMassh(image.Massh()) : GrownMassh(image.Massh()));
-        break;
-    case 7:
-        image.SetCoord(image.Coord() == CoordType::ctDec ? CoordType::ctPolar : CoordType::ctDec);
-        break;
+    case 6: image.SetMassh(pick(2) ? ShrunkMassh(image.Massh()) : GrownMassh(image.Massh())); break;
+    case 7: image.SetCoord(image.Coord() == CoordType::ctDec ? CoordType::ctPolar : CoordType::ctDec); break;
     case 8:
         if (count > 0) list.SetCurrent(pick(count));
         FixParams(doc, image);
@@ -90,12 +88,8 @@ void RandomEdit(std::mt19937& rng, TDocument& doc, TMasshImage& image, TGList& l
             list.UpdateCaption(list.Current());
         }
         break;
-    case 10:
-        image.SetMasshAuto(!image.MasshAuto());
-        break;
-    case 11:
-        image.grXName = pick(2) ? "T" : "X";
-        break;
+    case 10: image.SetMasshAuto(!image.MasshAuto()); break;
+    case 11: image.grXName = pick(2) ? "T" : "X"; break;
     }
     // Choosing another entry is no change of the document, but the history notes it.
     if (list.Count() > 0 && pick(4) == 0) list.SetCurrent(pick(list.Count()));

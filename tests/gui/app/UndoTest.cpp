@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 #include <QUndoStack>
 
 #include <fstream>
@@ -55,7 +56,9 @@ protected:
     void Key(int key, Qt::KeyboardModifiers modifiers) {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
     }
-    std::string Text() { return DocumentText({m_main->Document(), m_main->Gr()->I(), m_main->Gr()->Labels()}); }
+    std::string Text() {
+        return DocumentText({m_main->Document(), m_main->Gr()->I(), m_main->Gr()->Labels()});
+    }
     const TObjectList& List() { return m_main->Document().Objects; }
 
     TTypedFormula m_editor;
@@ -68,12 +71,16 @@ TEST_F(UndoTest, CtrlZTakesANewObjectAwayAndBothRedoKeysBringItBack) {
     QAction* undo = m_main->Action("UndoItem");
     QAction* redo = m_main->Action("RedoItem");
     ASSERT_TRUE(undo && redo);
+    // Undo is offered while a change may be waiting to be recorded, and not once it is clear there is none.
+    QTest::qWait(TDocumentUndo::SettleMs * 3);
     EXPECT_FALSE(undo->isEnabled());
 
     // Each object settles as a step of its own once the program has been left alone for a moment.
     for (const char* formula : {"X^2", "P1*X"}) {
         m_editor.Formula = formula;
-        m_main->Action("NewObjItem")->trigger();
+        auto* bar = m_main->findChild<QToolBar*>("ToolBar1");
+        QTest::mouseClick(bar->widgetForAction(m_main->Action("ToolNewObj")), Qt::LeftButton);
+        ASSERT_EQ(List()[List().Count() - 1].Caption, std::string("Y(X)=") + formula);
         QTest::qWait(TDocumentUndo::SettleMs * 3);
     }
     ASSERT_EQ(m_main->Undo()->Stack()->count(), 2);
@@ -86,6 +93,7 @@ TEST_F(UndoTest, CtrlZTakesANewObjectAwayAndBothRedoKeysBringItBack) {
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(List().Count(), 0);
     EXPECT_EQ(m_main->ObjList()->ObjListBox()->count(), 0);
+    QTest::qWait(TDocumentUndo::SettleMs * 3);
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_TRUE(redo->isEnabled());
 
