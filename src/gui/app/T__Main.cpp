@@ -51,6 +51,7 @@ T__Main::T__Main(QWidget* parent) : QMainWindow(parent) {
     createToolBars();
     connectSurface();
     connectStateSources();
+    createUndo();
     updateActions();
     move(InitialMainLeft, InitialMainTop);
     resizeToInitialClientArea();

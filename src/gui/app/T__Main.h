@@ -40,6 +40,7 @@ class TInequalityTools;
 class TFunctionPointsTools;
 class TGraphExport;
 class TRecentMenu;
+class TDocumentUndo;
 
 class T__Main : public QMainWindow {
     Q_OBJECT
@@ -63,6 +64,8 @@ public:
     QAction* Action(const QString& name) const;
     TGraphExport* GraphExport() const { return m_graphExport; }
     TRecentMenu* RecentMenu() const { return m_recent; }
+    // Undo and redo of the document (T__MainUndo.cpp).
+    TDocumentUndo* Undo() const { return m_undo; }
     // Equal scale and the recent documents, as the settings file keeps them.
     TExtraSettings ExtraSettings() const;
     void ApplyExtraSettings(const TExtraSettings& settings);
@@ -148,6 +151,7 @@ protected:
 private:
     void createWindows();
     void createAnalysisTools();
+    void createUndo();
     void connectAnalysisCommands();
     void updateCaption();
     // "Дані не збережено! Зберегти?" when the document has unsaved changes or the graph has labels; false
@@ -193,6 +197,7 @@ private:
     std::unique_ptr<TInequalityTools> m_inequalities;
     TGraphExport* m_graphExport = nullptr;
     TRecentMenu* m_recent = nullptr;
+    TDocumentUndo* m_undo = nullptr;
     std::unique_ptr<TFunctionPointsTools> m_pointsTools;
     QMdiSubWindow* m_grSub = nullptr;
     QMdiSubWindow* m_objListSub = nullptr;

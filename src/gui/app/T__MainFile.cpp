@@ -8,6 +8,7 @@
 #include "core/formula/ParamTable.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TAns.h"
+#include "gui/document/TDocumentUndo.h"
 #include "gui/document/TObjList.h"
 #include "gui/document/TParamPanel.h"
 #include "gui/plot/TGr.h"
@@ -52,7 +53,7 @@ bool T__Main::NewFile() {
     ParamTable().ResetForNewDocument();
     m_objList->RefreshParams();
     m_objList->ObjListBoxClick();
-    m_doc.Objects.Modified = false;
+    m_undo->Reset();
     updateCaption();
     m_gr->Redraw();
     return true;
@@ -89,6 +90,7 @@ bool T__Main::readDocument(const QString& path, TReadDemand demand) {
 
 bool T__Main::OpenDocument(const QString& path) {
     if (!readDocument(path, TReadDemand::Document)) return false;
+    m_undo->Reset();
     m_fileName = QFileInfo(path).absoluteFilePath();
     updateCaption();
     emit DocumentNamed(m_fileName);
@@ -135,7 +137,10 @@ bool T__Main::SaveDocumentTo(const QString& path) {
     if (IsWriteProtected(S(path)) &&
         MessageDlg(WriteProtectedQuestion, TMsgDlgType::mtConfirmation, mbYesNo, 0, this) != mrYes)
         return false;
-    if (SaveDocument(S(path), {m_doc, m_gr->I(), m_gr->Labels()})) return true;
+    if (SaveDocument(S(path), {m_doc, m_gr->I(), m_gr->Labels()})) {
+        m_undo->MarkSaved();
+        return true;
+    }
     MessageDlg("Unable to save!", TMsgDlgType::mtError, mbOKOnly, 0, this);
     return false;
 }

@@ -1,5 +1,6 @@
 // The main window's part in the settings file, the interface languages and the options dialogs.
 #include "gui/app/T__Main.h"
+#include "gui/document/TDocumentUndo.h"
 
 #include "core/app/ProgramFolders.h"
 #include "core/base/NumberText.h"
@@ -74,6 +75,7 @@ void T__Main::Start() {
                         m_readSettings.ObjMemoHeight);
     m_gr->SetPointListHeight(m_readSettings.SGHeight);
     ResizeHandling();
+    m_undo->Reset(); // the settings' axis names and scale are where the document starts
 }
 
 void T__Main::ReadSettings() {
