@@ -34,17 +34,14 @@ void T__Main::createUndo() {
     };
 
     // A parameter being played would move on at once: it stops where it is, and that is the step undone.
-    auto stepped = [this](void (TDocumentUndo::*step)()) {
-        return [this, step] {
-            m_objList->ParamPanel()->SetPlaying(false);
-            (m_undo->*step)();
-        };
-    };
     auto* undo = new QAction("Скасувати", this);
     undo->setObjectName("UndoItem");
     undo->setShortcuts(QKeySequence::Undo);
     undo->setEnabled(false);
-    connect(undo, &QAction::triggered, this, stepped(&TDocumentUndo::Undo));
+    connect(undo, &QAction::triggered, this, [this] {
+        m_objList->ParamPanel()->SetPlaying(false);
+        m_undo->Undo();
+    });
     connect(m_undo, &TDocumentUndo::CanUndoChanged, undo, &QAction::setEnabled);
 
     auto* redo = new QAction("Повторити", this);
@@ -54,7 +51,10 @@ void T__Main::createUndo() {
     if (!redoKeys.contains(ctrlY)) redoKeys << ctrlY;
     redo->setShortcuts(redoKeys);
     redo->setEnabled(false);
-    connect(redo, &QAction::triggered, this, stepped(&TDocumentUndo::Redo));
+    connect(redo, &QAction::triggered, this, [this] {
+        m_objList->ParamPanel()->SetPlaying(false);
+        m_undo->Redo();
+    });
     connect(m_undo->Stack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
 
     QAction* first = m_editMenu->actions().value(0);
