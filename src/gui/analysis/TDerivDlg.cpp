@@ -2,6 +2,7 @@
 
 #include "core/document/TDocument.h"
 #include "gui/analysis/TCoordReadout.h"
+#include "gui/analysis/ToolResults.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TAns.h"
 #include "gui/app/TNumPanel.h"
@@ -47,20 +48,16 @@ TDerivDlg::TDerivDlg(TDocument& doc, TGr& gr, TAns& ans, TObjList* objList, QWid
     m_bButton = new QPushButton("Побудова", this);
     m_bButton->setObjectName("BButton");
     m_bButton->setDefault(true);
-    m_memo = new QPlainTextEdit(this);
-    m_memo->setObjectName("Memo1");
-    m_memo->setReadOnly(true);
-    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_toAnsButton = new QPushButton("Занести у \"Відповіді\"", this);
-    m_toAnsButton->setObjectName("ToAnsButton");
+    const TToolResults results = MakeToolResults(this);
+    m_memo = results.Memo;
+    m_toAnsButton = results.ToAnsButton;
+    m_numPanel = results.NumPanel;
     m_sBuild = new QPushButton("Залишити слід", this);
     m_sBuild->setObjectName("SBuild");
     m_sClear = new QPushButton("Очистити сліди", this);
     m_sClear->setObjectName("SClear");
     m_okBtn = new QPushButton("Вихід", this);
     m_okBtn->setObjectName("OKBtn");
-    m_numPanel = new TNumPanel(this);
-    m_numPanel->setObjectName("NumPanel1");
 
     TParamPanelOptions params;
     params.ValueColumnWidth = TParamPanelOptions::ToolValueWidth;
@@ -97,7 +94,7 @@ TDerivDlg::TDerivDlg(TDocument& doc, TGr& gr, TAns& ans, TObjList* objList, QWid
     layout->addLayout(left, 1);
     layout->addWidget(m_paramPanel);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_memo->setMinimumSize(m_numPanel->width(), m_paramPanel->sizeHint().height() / 2);
+    FitToolMemo(results, *m_paramPanel);
 
     m_coordReadout = new TCoordReadout(gr, this);
 
@@ -127,8 +124,7 @@ TDerivInputs TDerivDlg::Inputs() const {
 }
 
 QStringList TDerivDlg::MemoLines() const {
-    const QString text = m_memo->toPlainText();
-    return text.isEmpty() ? QStringList() : text.split('\n');
+    return MemoTextLines(*m_memo);
 }
 
 void TDerivDlg::Show(const std::vector<TDerivMessage>& messages) {
@@ -143,10 +139,7 @@ void TDerivDlg::Show(const std::vector<TDerivMessage>& messages) {
         box->setFocus(Qt::OtherFocusReason);
         if (m.Message == msg::DerivXError || m.Message == msg::DerivDxError) PutCaretAtFormulaError(box);
     }
-    QStringList lines;
-    for (const std::string& l : m_tool.Memo())
-        lines << Q(l);
-    m_memo->setPlainText(lines.join('\n'));
+    SetMemoTextLines(*m_memo, m_tool.Memo());
     m_sBuild->setEnabled(m_tool.TracesEnabled());
     m_sClear->setEnabled(m_tool.TracesEnabled());
     m_paramPanel->ShowValues();
@@ -202,11 +195,12 @@ void TDerivDlg::showEvent(QShowEvent* e) {
 }
 
 void TDerivDlg::hideEvent(QHideEvent* e) {
-    m_paramPanel->CommitPending();
-    if (m_objList) m_objList->RefreshParams();
+    HandBackParams(*m_paramPanel, m_objList);
     QDialog::hideEvent(e);
 }
 
 // The application's focus signal reaches this object while QWidget's destructor
 // runs, after our own members are gone; cut the connection first.
-TDerivDlg::~TDerivDlg() { disconnect(qApp, nullptr, this, nullptr); }
+TDerivDlg::~TDerivDlg() {
+    disconnect(qApp, nullptr, this, nullptr);
+}

@@ -3,6 +3,7 @@
 #include "core/analysis/AnswerLines.h"
 #include "core/document/TDocument.h"
 #include "gui/analysis/TCoordReadout.h"
+#include "gui/analysis/ToolResults.h"
 #include "gui/app/Keypad.h"
 #include "gui/app/MessageDlg.h"
 #include "gui/app/TAns.h"
@@ -79,14 +80,10 @@ TRngInputP::TRngInputP(TDocument& doc, TGr& gr, TAns& ans, TObjList* objList, QW
     m_iButton->setDefault(true);
     m_cancelBtn = new QPushButton("Скасувати", this);
     m_cancelBtn->setObjectName("CancelBtn");
-    m_memo = new QPlainTextEdit(this);
-    m_memo->setObjectName("Memo1");
-    m_memo->setReadOnly(true);
-    m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_toAnsButton = new QPushButton("Занести у \"Відповіді\"", this);
-    m_toAnsButton->setObjectName("ToAnsButton");
-    m_numPanel = new TNumPanel(this);
-    m_numPanel->setObjectName("NumPanel1");
+    const TToolResults results = MakeToolResults(this);
+    m_memo = results.Memo;
+    m_toAnsButton = results.ToAnsButton;
+    m_numPanel = results.NumPanel;
 
     TParamPanelOptions params;
     params.ValueColumnWidth = TParamPanelOptions::ToolValueWidth;
@@ -131,7 +128,7 @@ TRngInputP::TRngInputP(TDocument& doc, TGr& gr, TAns& ans, TObjList* objList, QW
     layout->addWidget(m_keyboardToggle);
     layout->addWidget(m_keyboard, 0, Qt::AlignTop);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_memo->setMinimumSize(m_numPanel->width(), m_paramPanel->sizeHint().height() / 2);
+    FitToolMemo(results, *m_paramPanel);
 
     m_coordReadout = new TCoordReadout(gr, this);
 
@@ -175,15 +172,11 @@ TIntegralTexts TRngInputP::Texts() const {
 }
 
 QStringList TRngInputP::MemoLines() const {
-    const QString text = m_memo->toPlainText();
-    return text.isEmpty() ? QStringList() : text.split('\n');
+    return MemoTextLines(*m_memo);
 }
 
 void TRngInputP::ShowMemo(const std::vector<std::string>& lines) {
-    QStringList text;
-    for (const std::string& l : lines)
-        text << Q(l);
-    m_memo->setPlainText(text.join('\n'));
+    SetMemoTextLines(*m_memo, lines);
 }
 
 void TRngInputP::IButtonClick() {
@@ -269,11 +262,12 @@ void TRngInputP::showEvent(QShowEvent* e) {
 }
 
 void TRngInputP::hideEvent(QHideEvent* e) {
-    m_paramPanel->CommitPending();
-    if (m_objList) m_objList->RefreshParams();
+    HandBackParams(*m_paramPanel, m_objList);
     QDialog::hideEvent(e);
 }
 
 // The application's focus signal reaches this object while QWidget's destructor
 // runs, after our own members are gone; cut the connection first.
-TRngInputP::~TRngInputP() { disconnect(qApp, nullptr, this, nullptr); }
+TRngInputP::~TRngInputP() {
+    disconnect(qApp, nullptr, this, nullptr);
+}
