@@ -14,7 +14,7 @@ ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
 
 echo "== Build and test with ASan+UBSan =="
 "$root/tools/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVORN1_SANITIZE=ON -DVORN1_BENCH=OFF
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$root/tools/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs"
 
 echo "== Fuzz targets, short runs =="
