@@ -1,5 +1,6 @@
 // The cost of evaluating a compiled formula against the same formula written as native long double code.
 // Each formula runs over the same 1024 arguments; the ratio interpreter/native is printed per formula.
+#include "TimeReporter.h"
 #include "core/formula/ParamTable.h"
 #include "core/formula/TFunc.h"
 
@@ -45,11 +46,6 @@ std::vector<Real> Args() {
     for (int i = 0; i < ArgCount; ++i)
         a[i] = -5 + 10.0L * i / ArgCount;
     return a;
-}
-
-std::map<std::string, double>& Times() {
-    static std::map<std::string, double> t;
-    return t;
 }
 
 void BM_Calc(benchmark::State& state, const Case* c) {
@@ -109,17 +105,6 @@ void BM_GridNative(benchmark::State& state) {
     }
 }
 
-// Collects the per-iteration times so that the ratios can be printed after the run.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
-                Times()[r.run_name.function_name] = r.GetAdjustedRealTime();
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -130,7 +115,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Calc/grid1000x800", BM_GridCalc)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("Native/grid1000x800", BM_GridNative)->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    TimeReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nInterpreter / native long double, same run:\n");
     auto ratio = [](const std::string& name, const char* formula) {

@@ -4,6 +4,7 @@
 // one thread, in the same run. Baseline: the same walk over the same functions written as native long
 // double code, on one thread. Wall-clock time, as the walks run on several threads; run it while the machine
 // is otherwise idle and take the medians of repetitions (--benchmark_repetitions=9).
+#include "TimeReporter.h"
 #include "core/base/WorkerPool.h"
 #include "core/document/GraphPicture.h"
 #include "core/objects/TFn.h"
@@ -56,11 +57,6 @@ TObjects Natives() {
     return fns;
 }
 
-std::map<std::string, double>& Times() {
-    static std::map<std::string, double> t;
-    return t;
-}
-
 void Redraw(benchmark::State& state, TObjects (*make)(), int threads) {
     const TPoolThreadsScope scope(threads > 0 ? threads : TWorkerPool::Instance().Threads());
     TMasshImage image;
@@ -79,15 +75,6 @@ void Redraw(benchmark::State& state, TObjects (*make)(), int threads) {
         benchmark::Counter(static_cast<double>(canvas.Calls) / static_cast<double>(state.iterations()));
 }
 
-class TimeReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
-                Times()[r.run_name.function_name] = r.GetAdjustedRealTime();
-    }
-};
 } // namespace
 
 int main(int argc, char** argv) {

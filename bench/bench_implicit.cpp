@@ -4,6 +4,7 @@
 // same compiled formula, one per pixel, on one thread. The goals: precision 6 under 10 ms, and on one thread
 // at most 1.5 times the baseline. Wall-clock time, as the scan runs on several threads; run it while the
 // machine is otherwise idle and take the medians of repetitions (--benchmark_repetitions=9).
+#include "TimeReporter.h"
 #include "core/base/WorkerPool.h"
 #include "core/formula/TFunc.h"
 #include "core/objects/TFg.h"
@@ -22,11 +23,6 @@ namespace {
 constexpr int SurfaceWidth = 1000, SurfaceHeight = 800;
 constexpr TMassh Window{-5, 5, -5, 5};
 const char* const Formula = "X^2+Y^2-4";
-
-std::map<std::string, double>& Times() {
-    static std::map<std::string, double> t;
-    return t;
-}
 
 void Scan(benchmark::State& state, int precision, int threads) {
     const TPoolThreadsScope scope(threads > 0 ? threads : TWorkerPool::Instance().Threads());
@@ -62,15 +58,6 @@ void BareCalls(benchmark::State& state) {
     }
 }
 
-class TimeReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
-                Times()[r.run_name.function_name] = r.GetAdjustedRealTime();
-    }
-};
 } // namespace
 
 int main(int argc, char** argv) {

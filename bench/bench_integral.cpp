@@ -2,6 +2,7 @@
 // on an 800 x 600 surface whose canvas only counts its calls (the means and the Darboux sums over 10
 // subintervals). The Simpson passes dominate. Baseline: the integral over the same object with its formula as
 // native long double code, the same passes. CPU time, as the machine may be shared.
+#include "TimeReporter.h"
 #include "core/analysis/IntegralTool.h"
 #include "core/objects/TFn.h"
 #include "core/plot/TMasshImage.h"
@@ -26,11 +27,6 @@ public:
     TNativeSine() : TFn("0", "-5", "5", clRed) {}
     Real YOf(Real t) const override { return std::sin(t); }
 };
-
-std::map<std::string, double>& Times() {
-    static std::map<std::string, double> t;
-    return t;
-}
 
 void Compute(benchmark::State& state, TIntegralMode mode, bool native) {
     TMasshImage image;
@@ -58,15 +54,6 @@ void Compute(benchmark::State& state, TIntegralMode mode, bool native) {
     benchmark::DoNotOptimize(lines);
 }
 
-class TimeReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
-                Times()[r.run_name.function_name] = r.GetAdjustedCPUTime();
-    }
-};
 } // namespace
 
 int main(int argc, char** argv) {
@@ -83,7 +70,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("Integral/integral, native", Compute, TIntegralMode::Integral, true)
         ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
-    TimeReporter reporter;
+    TimeReporter reporter(TimeReporter::Clock::Cpu);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto f = Times().find("Integral/integral"), n = Times().find("Integral/integral, native");
     if (f != Times().end() && n != Times().end() && n->second > 0)

@@ -6,6 +6,7 @@
 // baseline for the shading on one thread; the shading on the worker threads is compared with that on one
 // thread in the same run. Wall-clock time, as the shading runs on several threads; run it while the machine
 // is otherwise idle and take the medians of repetitions (--benchmark_repetitions=9).
+#include "TimeReporter.h"
 #include "core/analysis/Shading.h"
 #include "core/base/WorkerPool.h"
 #include "core/document/TFuncs.h"
@@ -35,11 +36,6 @@ TCase Cases[] = {
     {"disk in the window", {-5, 5, -5, 5}},
     {"window inside the disk", {-0.5L, 0.5L, -0.4L, 0.4L}},
 };
-
-std::map<std::string, double>& Times() {
-    static std::map<std::string, double> t;
-    return t;
-}
 
 struct TSetup {
     TMasshImage image;
@@ -83,15 +79,6 @@ void BareCalls(benchmark::State& state, const TCase* c) {
     }
 }
 
-class TimeReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration || r.aggregate_name == "median")
-                Times()[r.run_name.function_name] = r.GetAdjustedRealTime();
-    }
-};
 } // namespace
 
 int main(int argc, char** argv) {
