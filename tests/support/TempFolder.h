@@ -1,9 +1,13 @@
 #pragma once
-// A fresh folder under the system's temporary folder, removed with everything in it.
+// A fresh folder under the system's temporary folder, removed with everything in it, and the reading and
+// writing of whole files that the tests of files repeat.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 struct TempFolder {
     std::filesystem::path path;
@@ -14,6 +18,9 @@ struct TempFolder {
     }
     ~TempFolder() {
         std::error_code ec;
+        // A test may have left it read-only.
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(path, ec);
     }
     TempFolder(const TempFolder&) = delete;
@@ -24,4 +31,27 @@ struct TempFolder {
         std::ofstream(path / name, std::ios::binary) << bytes;
         return *this / name;
     }
+    // The names of the files in it that are not hidden, sorted.
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(path, ec)) {
+            const std::string name = e.path().filename().string();
+            if (name[0] != '.') names.push_back(name);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    std::size_t Count() const { return Names().size(); }
 };
+
+inline std::string FileText(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void WriteText(const std::string& name, const std::string& text) {
+    std::ofstream(name, std::ios::binary) << text;
+}

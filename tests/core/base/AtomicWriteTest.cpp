@@ -1,5 +1,6 @@
 #include "core/base/AtomicWrite.h"
 
+#include "support/TempFolder.h"
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,40 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct TempFolder {
-    std::string path;
-    TempFolder() {
-        char name[] = "/tmp/vorn1-write-XXXXXX";
-        path = mkdtemp(name);
-    }
-    ~TempFolder() {
-        chmod(path.c_str(), 0755);
-        std::system(("rm -rf '" + path + "'").c_str());
-    }
-    std::string operator/(const std::string& name) const { return path + "/" + name; }
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        if (DIR* d = opendir(path.c_str())) {
-            while (dirent* e = readdir(d))
-                if (e->d_name[0] != '.') names.push_back(e->d_name);
-            closedir(d);
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-};
-
-std::string FileText(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteText(const std::string& name, const std::string& text) {
-    std::ofstream(name, std::ios::binary) << text;
-}
 
 struct stat StatOf(const std::string& name) {
     struct stat st {};

@@ -1,5 +1,6 @@
 #include "core/base/IniFile.h"
 
+#include "support/TempFolder.h"
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -17,40 +18,6 @@ IniFile FromText(const std::string& text) {
     IniFile ini;
     ini.LoadFromText(text);
     return ini;
-}
-
-// A fresh folder under /tmp, removed with everything in it.
-struct TempFolder {
-    std::string path;
-    TempFolder() {
-        char name[] = "/tmp/vorn1-ini-XXXXXX";
-        path = mkdtemp(name);
-    }
-    ~TempFolder() {
-        chmod(path.c_str(), 0755);
-        std::system(("rm -rf '" + path + "'").c_str());
-    }
-    std::string operator/(const std::string& name) const { return path + "/" + name; }
-    std::size_t Count() const {
-        std::size_t n = 0;
-        if (DIR* d = opendir(path.c_str())) {
-            while (dirent* e = readdir(d))
-                n += e->d_name[0] != '.';
-            closedir(d);
-        }
-        return n;
-    }
-};
-
-std::string FileText(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteText(const std::string& name, const std::string& text) {
-    std::ofstream(name, std::ios::binary) << text;
 }
 
 TEST(IniFile, KeepsWriteOrderAndReplacesInPlace) {

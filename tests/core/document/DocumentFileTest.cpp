@@ -1,4 +1,5 @@
 #include "core/document/DocumentFile.h"
+#include "support/TempFolder.h"
 #include "support/TempPath.h"
 
 #include "core/base/IniFile.h"
@@ -41,13 +42,6 @@ std::string TempPath(const std::string& name) {
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 std::unique_ptr<TFn> Fn(const std::string& f, const std::string& a, const std::string& b, TColor c) {
@@ -352,7 +346,7 @@ TEST(DocumentFile, FailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
     const std::string file = TempPath("replace.vr1");
     WriteBytes(file, "old");
     EXPECT_TRUE(SaveDocument(file, p.Parts()));
-    EXPECT_EQ(ReadBytes(file).substr(0, 8), "[Vorn1]\n");
+    EXPECT_EQ(FileText(file).substr(0, 8), "[Vorn1]\n");
     EXPECT_FALSE(p.doc.Objects.Modified);
     std::remove(file.c_str());
 }

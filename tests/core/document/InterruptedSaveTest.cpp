@@ -2,6 +2,7 @@
 // temporaries the killed saves leave are removed by the next save that succeeds.
 #include "support/TempPath.h"
 
+#include "support/TempFolder.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,13 +24,6 @@ namespace {
 constexpr int Kills = 60;
 constexpr int MaxKills = 400;
 constexpr int MidwayWanted = 3;
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The save loop on FILE, its output read up to "ready" and the milliseconds of its first save.
 struct TSaver {
@@ -86,7 +80,7 @@ TEST(InterruptedSave, TheDocumentIsAlwaysWholeAndStaleTemporariesGo) {
     // The two versions the loop saves; the document starts as the first.
     const std::string loop = VORN1_SAVE_LOOP;
     ASSERT_EQ(std::system((loop + " --versions '" + file + "'").c_str()), 0);
-    const std::string one = ReadBytes(file + ".first"), two = ReadBytes(file + ".second");
+    const std::string one = FileText(file + ".first"), two = FileText(file + ".second");
     ASSERT_GT(one.size(), 1000000u);
     ASSERT_NE(one, two);
     std::ofstream(file, std::ios::binary) << one;
@@ -102,7 +96,7 @@ TEST(InterruptedSave, TheDocumentIsAlwaysWholeAndStaleTemporariesGo) {
         std::uniform_int_distribution<int> wait(0, 2 * std::max(saver.saveMs, 1) * 1000);
         std::this_thread::sleep_for(std::chrono::microseconds(wait(random)));
         saver.Kill();
-        const std::string now = ReadBytes(file);
+        const std::string now = FileText(file);
         EXPECT_TRUE(now == one || now == two) << "kill " << k << " left " << now.size() << " bytes";
         whole += now == one || now == two;
         interrupted += Temporaries(folder, tempPrefix) > 0;
@@ -115,7 +109,7 @@ TEST(InterruptedSave, TheDocumentIsAlwaysWholeAndStaleTemporariesGo) {
     RecordProperty("kills_midway", interrupted);
 
     ASSERT_EQ(std::system((loop + " --once '" + file + "'").c_str()), 0);
-    EXPECT_EQ(ReadBytes(file), one);
+    EXPECT_EQ(FileText(file), one);
     EXPECT_EQ(Temporaries(folder, tempPrefix), 0);
     std::system(("rm -rf '" + folder + "'").c_str());
 }
